@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+
+#include "DesktopInput.h"
+#include "Dialogs.h"
+#include "Shell.h"
+
+namespace kaj::console {
+
+// What the windows ask of the system, handed in so tests can record it.
+struct ConsoleServices {
+    platform::Dialogs& dialogs;
+    platform::DesktopInput& desktop;
+    platform::Shell& shell;
+    std::filesystem::path programFolder;  // holds Kaj.ini and the script files
+};
+
+}  // namespace kaj::console

@@ -1,0 +1,29 @@
+// The program's entry: one console per desktop login.
+#include <QApplication>
+
+#include "QtDialogs.h"
+#include "Shell.h"
+#include "SingleInstance.h"
+#include "SystemDesktopInput.h"
+#include "frmMenu.h"
+
+int main(int argc, char** argv) {
+    auto desktop = kaj::platform::makeSystemDesktopInput();
+    kaj::platform::SingleInstance instance(std::string("kajmar-console"));
+    if (!instance.isFirst()) {
+        desktop->activateWindow("Kajmar Console");
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kajmar Console");
+    kaj::platform::QtDialogs dialogs;
+    auto shell = kaj::platform::makeSystemShell();
+    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+
+    kaj::console::frmMenu menu({dialogs, *desktop, *shell, programFolder});
+    dialogs.setParent(&menu);
+    menu.Form_Load();
+    menu.show();
+    return app.exec();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace kaj::console {
+
+// The rule of the sorted hidden lists: a text goes to its place in ascending order,
+// ASCII letter case ignored, after the equal texts already there. Returns its index.
+std::size_t insertSorted(std::vector<std::string>& list, std::string text);
+
+}  // namespace kaj::console

@@ -1,0 +1,94 @@
+#include "FileLookup.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace kaj::platform {
+namespace {
+
+char foldAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return foldAscii(x) == foldAscii(y); });
+}
+
+std::optional<std::filesystem::path> findEntry(const std::filesystem::path& folder,
+                                               const std::string& name) {
+    std::error_code error;
+    const auto exact = folder / name;
+    if (std::filesystem::exists(exact, error)) {
+        return exact;
+    }
+    std::vector<std::string> matches;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string candidate = it->path().filename().string();
+        if (equalIgnoringAsciiCase(candidate, name)) {
+            matches.push_back(candidate);
+        }
+    }
+    if (matches.empty()) {
+        return std::nullopt;
+    }
+    std::sort(matches.begin(), matches.end());
+    return folder / matches.front();
+}
+
+}  // namespace
+
+bool lessIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(foldAscii(a[i]));
+        const auto y = static_cast<unsigned char>(foldAscii(b[i]));
+        if (x != y) {
+            return x < y;
+        }
+    }
+    return a.size() < b.size();
+}
+
+std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::path& folder,
+                                                         const std::filesystem::path& relative) {
+    std::filesystem::path current = folder;
+    for (const auto& part : relative) {
+        const std::string name = part.string();
+        if (name.empty() || name == ".") {
+            continue;
+        }
+        if (name == "..") {
+            current = current.parent_path();
+            continue;
+        }
+        auto next = findEntry(current, name);
+        if (!next) {
+            return std::nullopt;
+        }
+        current = *next;
+    }
+    return current;
+}
+
+std::vector<std::string> listNamesWithoutExtension(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.find('.') == std::string::npos) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        if (lessIgnoringAsciiCase(a, b)) return true;
+        if (lessIgnoringAsciiCase(b, a)) return false;
+        return a < b;
+    });
+    return names;
+}
+
+}  // namespace kaj::platform

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kaj::platform {
+
+// Finds a file as the original platform would: the exact name when it exists,
+// else an entry of the same folder whose name differs only in ASCII letter case.
+// Every component of a relative tail is looked up that way.
+std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::path& folder,
+                                                         const std::filesystem::path& relative);
+
+// The "*." listing: names of the folder's entries that hold no dot, in
+// case-insensitive name order (equal names in byte order), so every walk repeats.
+std::vector<std::string> listNamesWithoutExtension(const std::filesystem::path& folder);
+
+bool lessIgnoringAsciiCase(const std::string& a, const std::string& b);
+
+}  // namespace kaj::platform

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kaj::platform {
+
+// Lines of an 8-bit text file: each line ends at LF, a CR directly before the LF
+// is removed, a last line without LF counts, and an empty file has no lines.
+std::vector<std::string> splitLines(std::string_view bytes);
+std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path);
+
+struct WriteOptions {
+    bool ownerOnly = false;  // readable and writable by the owner only (files holding passwords)
+};
+
+struct WriteResult {
+    bool ok = true;
+    std::string error;  // why it failed, for the user
+};
+
+// Writes the lines each ended by CR LF into a temporary file beside the target and
+// renames it over the target, so a failure leaves the previous file whole.
+WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                           WriteOptions options = {});
+
+}  // namespace kaj::platform

@@ -1,0 +1,56 @@
+#include "QtDialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "QtText.h"
+
+namespace kaj::platform {
+
+namespace {
+QString title() {
+    return fromCp1252(kDialogTitle);
+}
+}  // namespace
+
+void QtDialogs::message(std::string_view text) {
+    QMessageBox::information(parent_, title(), fromCp1252(text), QMessageBox::Ok);
+}
+
+bool QtDialogs::askYesNo(std::string_view text) {
+    QMessageBox box(QMessageBox::Warning, title(), fromCp1252(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtDialogs::input(std::string_view prompt, std::string_view initial) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent_, title(), fromCp1252(prompt),
+                                               QLineEdit::Normal, fromCp1252(initial), &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return toCp1252(text);
+}
+
+std::optional<std::string> QtDialogs::chooseFolder(std::string_view caption) {
+    const QString folder = QFileDialog::getExistingDirectory(parent_, fromCp1252(caption));
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    return toCp1252(folder);
+}
+
+std::optional<std::string> QtDialogs::chooseFile(std::string_view caption, std::string_view filter,
+                                                 std::string_view initialPath) {
+    const QString file = QFileDialog::getOpenFileName(parent_, fromCp1252(caption),
+                                                      fromCp1252(initialPath), fromCp1252(filter));
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    return toCp1252(file);
+}
+
+}  // namespace kaj::platform

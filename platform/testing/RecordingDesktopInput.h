@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "DesktopInput.h"
+
+namespace kaj::platform {
+
+// Stands in for the desktop in tests: a set of window titles that "exist", the
+// activations asked for, and the key strokes typed into the window activated last.
+class RecordingDesktopInput : public DesktopInput {
+public:
+    std::vector<std::string> windowTitles;
+    bool failFocus = false;
+
+    std::vector<std::string> activationRequests;
+    std::string activeWindow;
+    std::vector<std::vector<KeyStroke>> typed;  // one entry per typeKeys call
+
+    ActivationOutcome activateWindow(std::string_view title) override;
+    TypingOutcome typeKeys(const std::vector<KeyStroke>& strokes) override;
+
+    // Everything typed, as the fake client logs it: text as itself, Enter as a
+    // line break, other keys and modified keys in angle brackets.
+    std::string typedText() const;
+};
+
+std::string describeKeyStrokes(const std::vector<KeyStroke>& strokes);
+
+}  // namespace kaj::platform

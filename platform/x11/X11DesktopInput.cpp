@@ -1,0 +1,40 @@
+#include "X11DesktopInput.h"
+
+#include <X11/Xlib.h>
+
+#include "X11WindowActivator.h"
+
+namespace kaj::platform::x11 {
+
+X11DesktopInput::X11DesktopInput(TypingTimings timings) : timings_(timings) {}
+
+X11DesktopInput::~X11DesktopInput() {
+    if (display_ != nullptr) {
+        XCloseDisplay(display_);
+    }
+}
+
+Display* X11DesktopInput::connection() {
+    if (display_ == nullptr) {
+        display_ = XOpenDisplay(nullptr);
+    }
+    return display_;
+}
+
+ActivationOutcome X11DesktopInput::activateWindow(std::string_view title) {
+    Display* display = connection();
+    if (display == nullptr) {
+        return ActivationOutcome::NotFound;
+    }
+    return X11WindowActivator(display).activate(title);
+}
+
+TypingOutcome X11DesktopInput::typeKeys(const std::vector<KeyStroke>& strokes) {
+    Display* display = connection();
+    if (display == nullptr) {
+        return {false, "no X display"};
+    }
+    return X11KeyTyper(display, timings_).type(strokes);
+}
+
+}  // namespace kaj::platform::x11

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+#include "DesktopInput.h"
+#include "X11KeyTyper.h"
+
+typedef struct _XDisplay Display;
+
+namespace kaj::platform::x11 {
+
+// The desktop of the X server named by DISPLAY, reached over a connection of its own.
+class X11DesktopInput : public DesktopInput {
+public:
+    explicit X11DesktopInput(TypingTimings timings = {});
+    ~X11DesktopInput() override;
+
+    ActivationOutcome activateWindow(std::string_view title) override;
+    TypingOutcome typeKeys(const std::vector<KeyStroke>& strokes) override;
+
+private:
+    Display* connection();
+
+    Display* display_ = nullptr;
+    TypingTimings timings_;
+};
+
+}  // namespace kaj::platform::x11

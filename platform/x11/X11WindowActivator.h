@@ -1,0 +1,42 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DesktopInput.h"
+
+namespace kaj::platform::x11 {
+
+struct TopLevelWindow {
+    Window id = 0;
+    std::string title;  // Windows-1252
+};
+
+// Finds top-level windows by title and gives one of them the keyboard focus:
+// through the window manager (_NET_ACTIVE_WINDOW) when one runs, and always by
+// raising it and setting the input focus too; then waits until it has the focus.
+class X11WindowActivator {
+public:
+    explicit X11WindowActivator(Display* display,
+                                std::chrono::milliseconds focusTimeout = std::chrono::milliseconds(1500));
+
+    std::vector<TopLevelWindow> topLevelWindows() const;
+    std::optional<Window> findWindow(std::string_view title) const;
+    ActivationOutcome activate(std::string_view title);
+
+private:
+    bool windowManagerSupportsActivation() const;
+    std::string titleOf(Window window) const;
+    bool hasFocus(Window window) const;
+    void requestActivation(Window window, bool throughWindowManager);
+
+    Display* display_;
+    std::chrono::milliseconds focusTimeout_;
+};
+
+}  // namespace kaj::platform::x11

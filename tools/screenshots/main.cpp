@@ -1,0 +1,61 @@
+// kajscreens PROGRAM_FOLDER OUT_DIR: opens the console on a program folder and
+// writes a PNG of the main window for each tab, and of the other windows.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "FrmMessage.h"
+#include "RecordingDesktopInput.h"
+#include "RecordingDialogs.h"
+#include "Shell.h"
+#include "frmMap.h"
+#include "frmMenu.h"
+#include "frmProgresswindow.h"
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
+bool save(QWidget* window, const QString& path) {
+    settle();
+    const bool ok = window->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: kajscreens PROGRAM_FOLDER OUT_DIR\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(out);
+    kaj::platform::RecordingDialogs dialogs;
+    kaj::platform::RecordingDesktopInput desktop;
+    auto shell = kaj::platform::makeSystemShell();
+    kaj::console::frmMenu menu({dialogs, desktop, *shell, std::filesystem::path(argv[1])});
+    menu.Form_Load();
+    menu.show();
+    bool ok = save(menu.progressWindow(), out + "/progress.png");
+    const char* names[] = {"0-server", "1-gm",     "2-player", "3-npc",      "4-item",  "5-travel",
+                           "6-launcher", "7-misc", "8-spawns", "9-commands", "10-setup"};
+    for (int tab = 0; tab < menu.SSTab1->count(); ++tab) {
+        menu.SSTab1->setCurrentIndex(tab);
+        ok = save(&menu, out + "/main-" + names[tab] + ".png") && ok;
+    }
+    menu.SSTab1->setCurrentIndex(kaj::console::kTabTravel);
+    ok = save(menu.mapWindow(), out + "/map.png") && ok;
+    menu.messageWindow()->show();
+    ok = save(menu.messageWindow(), out + "/message.png") && ok;
+    return ok ? 0 : 1;
+}
