@@ -22,7 +22,7 @@ struct TypingOutcome {
 // Finds and activates top-level windows by title and types key strokes into the
 // window that has the focus. Titles are Windows-1252 text.
 class DesktopInput {
-public:
+  public:
     virtual ~DesktopInput() = default;
     // An exact title is preferred; failing that, a window whose title begins with it.
     virtual ActivationOutcome activateWindow(std::string_view title) = 0;

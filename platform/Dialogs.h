@@ -9,7 +9,7 @@ namespace kaj::platform {
 // The program's message, question and input boxes and its folder and file
 // dialogs, all titled "Kajmar Console". Texts are Windows-1252.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual void message(std::string_view text) = 0;
     // A Yes/No box with a warning icon; true for Yes.

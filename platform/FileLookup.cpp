@@ -11,9 +11,9 @@ char foldAscii(char c) {
 }
 
 bool equalIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return foldAscii(x) == foldAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return foldAscii(x) == foldAscii(y);
+           });
 }
 
 std::optional<std::filesystem::path> findEntry(const std::filesystem::path& folder,
@@ -84,8 +84,10 @@ std::vector<std::string> listNamesWithoutExtension(const std::filesystem::path& 
         }
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        if (lessIgnoringAsciiCase(a, b)) return true;
-        if (lessIgnoringAsciiCase(b, a)) return false;
+        if (lessIgnoringAsciiCase(a, b))
+            return true;
+        if (lessIgnoringAsciiCase(b, a))
+            return false;
         return a < b;
     });
     return names;

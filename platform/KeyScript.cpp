@@ -14,27 +14,48 @@ struct KeyNameEntry {
 };
 
 constexpr std::array<KeyNameEntry, 43> kKeyNames = {{
-    {"ENTER", NamedKey::Enter},       {"TAB", NamedKey::Tab},
-    {"BACKSPACE", NamedKey::Backspace}, {"BS", NamedKey::Backspace},
-    {"BKSP", NamedKey::Backspace},    {"DELETE", NamedKey::Delete},
-    {"DEL", NamedKey::Delete},        {"INSERT", NamedKey::Insert},
-    {"INS", NamedKey::Insert},        {"HOME", NamedKey::Home},
-    {"END", NamedKey::End},           {"PGUP", NamedKey::PageUp},
-    {"PGDN", NamedKey::PageDown},     {"UP", NamedKey::Up},
-    {"DOWN", NamedKey::Down},         {"LEFT", NamedKey::Left},
-    {"RIGHT", NamedKey::Right},       {"ESC", NamedKey::Escape},
-    {"BREAK", NamedKey::Break},       {"CAPSLOCK", NamedKey::CapsLock},
-    {"NUMLOCK", NamedKey::NumLock},   {"SCROLLLOCK", NamedKey::ScrollLock},
-    {"PRTSC", NamedKey::PrintScreen}, {"HELP", NamedKey::Help},
-    {"F1", NamedKey::F1},             {"F2", NamedKey::F2},
-    {"F3", NamedKey::F3},             {"F4", NamedKey::F4},
-    {"F5", NamedKey::F5},             {"F6", NamedKey::F6},
-    {"F7", NamedKey::F7},             {"F8", NamedKey::F8},
-    {"F9", NamedKey::F9},             {"F10", NamedKey::F10},
-    {"F11", NamedKey::F11},           {"F12", NamedKey::F12},
-    {"F13", NamedKey::F13},           {"F14", NamedKey::F14},
-    {"F15", NamedKey::F15},           {"F16", NamedKey::F16},
-    {"ESCAPE", NamedKey::Escape},     {"RETURN", NamedKey::Enter},
+    {"ENTER", NamedKey::Enter},
+    {"TAB", NamedKey::Tab},
+    {"BACKSPACE", NamedKey::Backspace},
+    {"BS", NamedKey::Backspace},
+    {"BKSP", NamedKey::Backspace},
+    {"DELETE", NamedKey::Delete},
+    {"DEL", NamedKey::Delete},
+    {"INSERT", NamedKey::Insert},
+    {"INS", NamedKey::Insert},
+    {"HOME", NamedKey::Home},
+    {"END", NamedKey::End},
+    {"PGUP", NamedKey::PageUp},
+    {"PGDN", NamedKey::PageDown},
+    {"UP", NamedKey::Up},
+    {"DOWN", NamedKey::Down},
+    {"LEFT", NamedKey::Left},
+    {"RIGHT", NamedKey::Right},
+    {"ESC", NamedKey::Escape},
+    {"BREAK", NamedKey::Break},
+    {"CAPSLOCK", NamedKey::CapsLock},
+    {"NUMLOCK", NamedKey::NumLock},
+    {"SCROLLLOCK", NamedKey::ScrollLock},
+    {"PRTSC", NamedKey::PrintScreen},
+    {"HELP", NamedKey::Help},
+    {"F1", NamedKey::F1},
+    {"F2", NamedKey::F2},
+    {"F3", NamedKey::F3},
+    {"F4", NamedKey::F4},
+    {"F5", NamedKey::F5},
+    {"F6", NamedKey::F6},
+    {"F7", NamedKey::F7},
+    {"F8", NamedKey::F8},
+    {"F9", NamedKey::F9},
+    {"F10", NamedKey::F10},
+    {"F11", NamedKey::F11},
+    {"F12", NamedKey::F12},
+    {"F13", NamedKey::F13},
+    {"F14", NamedKey::F14},
+    {"F15", NamedKey::F15},
+    {"F16", NamedKey::F16},
+    {"ESCAPE", NamedKey::Escape},
+    {"RETURN", NamedKey::Enter},
     {"PRINT", NamedKey::PrintScreen},
 }};
 
@@ -49,8 +70,10 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < a.size(); ++i) {
         char x = a[i];
         char y = b[i];
-        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+        if (x >= 'a' && x <= 'z')
+            x = static_cast<char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z')
+            y = static_cast<char>(y - 'a' + 'A');
         if (x != y) {
             return false;
         }
@@ -68,7 +91,7 @@ std::optional<NamedKey> lookUpKeyName(std::string_view name) {
 }
 
 class Parser {
-public:
+  public:
     explicit Parser(std::string_view script) : script_(script) {}
 
     ParsedKeyScript run() {
@@ -82,7 +105,7 @@ public:
         return result;
     }
 
-private:
+  private:
     // Parses until the end, or until the ')' that closes a group when depth > 0.
     // Returns whether that ')' was found.
     bool parseSequence(int depth, std::uint8_t heldModifiers) {
@@ -97,7 +120,7 @@ private:
                     if (pending == 0) {
                         pendingAt = pos_;
                     }
-                    pending |= c == '+' ? modifier::kShift
+                    pending |= c == '+'   ? modifier::kShift
                                : c == '^' ? modifier::kControl
                                           : modifier::kAlt;
                     ++pos_;
@@ -141,8 +164,8 @@ private:
                         fail(pos_, "a control character");
                         return false;
                     }
-                    strokes_.push_back(KeyStroke::text(cp1252ToUnicode(static_cast<unsigned char>(c)),
-                                                       heldModifiers | pending));
+                    strokes_.push_back(KeyStroke::text(
+                        cp1252ToUnicode(static_cast<unsigned char>(c)), heldModifiers | pending));
                     ++pos_;
                     break;
             }
@@ -167,10 +190,6 @@ private:
         }
         std::string_view content = script_.substr(nameStart, close - nameStart);
         pos_ = close + 1;
-        if (content.empty()) {
-            fail(openedAt, "empty braces {}");
-            return;
-        }
 
         unsigned repeat = 1;
         std::string_view name = content;

@@ -62,7 +62,9 @@ struct KeyStroke {
     NamedKey key = NamedKey::Enter;
     std::uint8_t modifiers = 0;
 
-    static KeyStroke text(char32_t c, std::uint8_t mods = 0) { return {false, c, NamedKey::Enter, mods}; }
+    static KeyStroke text(char32_t c, std::uint8_t mods = 0) {
+        return {false, c, NamedKey::Enter, mods};
+    }
     static KeyStroke named(NamedKey k, std::uint8_t mods = 0) { return {true, 0, k, mods}; }
     bool operator==(const KeyStroke&) const = default;
 };

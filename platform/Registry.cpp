@@ -16,7 +16,8 @@ namespace {
 std::string foldAscii(std::string_view text) {
     std::string out(text);
     for (auto& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
     return out;
 }
@@ -43,8 +44,10 @@ std::optional<std::string> sectionKey(std::string_view line) {
 
 std::string normaliseKey(std::string_view key) {
     std::string out = foldAscii(key);
-    while (!out.empty() && out.back() == '\\') out.pop_back();
-    while (!out.empty() && out.front() == '\\') out.erase(out.begin());
+    while (!out.empty() && out.back() == '\\')
+        out.pop_back();
+    while (!out.empty() && out.front() == '\\')
+        out.erase(out.begin());
     return out;
 }
 
@@ -63,22 +66,34 @@ std::optional<std::string> quoted(std::string_view text, std::size_t start, std:
         if (c == '\\' && i + 1 < text.size()) {
             const char next = text[++i];
             switch (next) {
-                case 'n': out.push_back('\n'); break;
-                case 'r': out.push_back('\r'); break;
-                case 't': out.push_back('\t'); break;
-                case '0': out.push_back('\0'); break;
+                case 'n':
+                    out.push_back('\n');
+                    break;
+                case 'r':
+                    out.push_back('\r');
+                    break;
+                case 't':
+                    out.push_back('\t');
+                    break;
+                case '0':
+                    out.push_back('\0');
+                    break;
                 case 'x': {
                     unsigned value = 0;
                     std::size_t digits = 0;
-                    while (digits < 4 && i + 1 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1]))) {
+                    while (digits < 4 && i + 1 < text.size() &&
+                           std::isxdigit(static_cast<unsigned char>(text[i + 1]))) {
                         const char h = text[++i];
-                        value = value * 16 + static_cast<unsigned>(h <= '9' ? h - '0' : (h | 0x20) - 'a' + 10);
+                        value = value * 16 +
+                                static_cast<unsigned>(h <= '9' ? h - '0' : (h | 0x20) - 'a' + 10);
                         ++digits;
                     }
                     out.push_back(value < 0x100 ? static_cast<char>(value) : '?');
                     break;
                 }
-                default: out.push_back(next); break;
+                default:
+                    out.push_back(next);
+                    break;
             }
             continue;
         }
@@ -151,14 +166,16 @@ std::filesystem::path WineRegistry::toNativePath(std::string_view registryPath) 
     std::string path(registryPath);
     if (path.size() < 2 || path[1] != ':') {
         for (auto& c : path) {
-            if (c == '\\') c = '/';
+            if (c == '\\')
+                c = '/';
         }
         return path;
     }
     const std::string drive = foldAscii(path.substr(0, 2));
     std::string rest = path.substr(2);
     for (auto& c : rest) {
-        if (c == '\\') c = '/';
+        if (c == '\\')
+            c = '/';
     }
     while (!rest.empty() && rest.front() == '/') {
         rest.erase(rest.begin());
@@ -180,7 +197,7 @@ std::filesystem::path WineRegistry::toNativePath(std::string_view registryPath) 
 #ifdef _WIN32
 namespace {
 class Win32Registry : public RegistryReader {
-public:
+  public:
     std::optional<std::string> localMachineString(std::string_view key,
                                                   std::string_view valueName) const override {
         char buffer[1024];
@@ -188,7 +205,8 @@ public:
         const std::string keyText(key);
         const std::string nameText(valueName);
         if (RegGetValueA(HKEY_LOCAL_MACHINE, keyText.c_str(), nameText.c_str(),
-                         RRF_RT_REG_SZ | RRF_SUBKEY_WOW6432KEY, nullptr, buffer, &size) != ERROR_SUCCESS) {
+                         RRF_RT_REG_SZ | RRF_SUBKEY_WOW6432KEY, nullptr, buffer,
+                         &size) != ERROR_SUCCESS) {
             return std::nullopt;
         }
         return std::string(buffer);

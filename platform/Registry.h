@@ -11,7 +11,7 @@ namespace kaj::platform {
 // Reads string values under the local-machine root, in the 32-bit view the console
 // and the client were built for. Texts are Windows-1252.
 class RegistryReader {
-public:
+  public:
     virtual ~RegistryReader() = default;
     virtual std::optional<std::string> localMachineString(std::string_view key,
                                                           std::string_view valueName) const = 0;
@@ -22,7 +22,7 @@ public:
 // Wine's registry: $WINEPREFIX/system.reg (default ~/.wine), where 32-bit programs
 // see SOFTWARE\X as Software\Wow6432Node\X; drive paths go through dosdevices.
 class WineRegistry : public RegistryReader {
-public:
+  public:
     explicit WineRegistry(std::filesystem::path prefix);
     static std::filesystem::path defaultPrefix();
 
@@ -30,7 +30,7 @@ public:
                                                   std::string_view valueName) const override;
     std::filesystem::path toNativePath(std::string_view registryPath) const override;
 
-private:
+  private:
     std::filesystem::path prefix_;
 };
 

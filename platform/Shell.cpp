@@ -22,7 +22,8 @@ bool startsWithIgnoringCase(const std::string& text, const std::string& prefix) 
     }
     for (std::size_t i = 0; i < prefix.size(); ++i) {
         char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
         if (c != prefix[i]) {
             return false;
         }
@@ -79,7 +80,7 @@ bool spawnDetached(const std::vector<std::string>& arguments, const std::filesys
 }
 
 class PosixShell : public Shell {
-public:
+  public:
     bool open(const std::string& target, const std::filesystem::path& workingFolder) override {
         switch (classifyShellTarget(target)) {
             case ShellTargetKind::Address:
@@ -100,11 +101,11 @@ public:
 };
 #else
 class WindowsShell : public Shell {
-public:
+  public:
     bool open(const std::string& target, const std::filesystem::path& workingFolder) override {
-        const auto result = reinterpret_cast<INT_PTR>(
-            ShellExecuteA(nullptr, "open", target.c_str(), nullptr,
-                          workingFolder.empty() ? nullptr : workingFolder.string().c_str(), SW_SHOWNORMAL));
+        const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(
+            nullptr, "open", target.c_str(), nullptr,
+            workingFolder.empty() ? nullptr : workingFolder.string().c_str(), SW_SHOWNORMAL));
         return result > 32;
     }
 };

@@ -8,7 +8,7 @@ namespace kaj::platform {
 
 // Opens a program, a document or an address as the desktop's shell would.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Returns false when nothing could be started.
     virtual bool open(const std::string& target, const std::filesystem::path& workingFolder) = 0;

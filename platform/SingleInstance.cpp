@@ -28,7 +28,8 @@ std::filesystem::path SingleInstance::defaultLockFile(const std::string& name) {
     if (runtime != nullptr && *runtime != '\0') {
         return std::filesystem::path(runtime) / (name + ".lock");
     }
-    return std::filesystem::temp_directory_path() / (name + "-" + std::to_string(getuid()) + ".lock");
+    return std::filesystem::temp_directory_path() /
+           (name + "-" + std::to_string(getuid()) + ".lock");
 #endif
 }
 

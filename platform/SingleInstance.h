@@ -8,7 +8,7 @@ namespace kaj::platform {
 // Holds the one-per-login lock while it lives. On Linux, an advisory lock on a
 // file in the user's runtime folder (released by the system when the process ends).
 class SingleInstance {
-public:
+  public:
     explicit SingleInstance(const std::string& name);
     explicit SingleInstance(std::filesystem::path lockFile);
     ~SingleInstance();
@@ -20,7 +20,7 @@ public:
 
     static std::filesystem::path defaultLockFile(const std::string& name);
 
-private:
+  private:
     void acquire();
 
     std::filesystem::path lockFile_;

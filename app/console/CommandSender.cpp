@@ -6,13 +6,13 @@ namespace kaj::console {
 namespace {
 
 class ClearOnExit {
-public:
+  public:
     explicit ClearOnExit(bool& flag) : flag_(flag) {}
     ~ClearOnExit() { flag_ = false; }
     ClearOnExit(const ClearOnExit&) = delete;
     ClearOnExit& operator=(const ClearOnExit&) = delete;
 
-private:
+  private:
     bool& flag_;
 };
 
@@ -42,7 +42,8 @@ void CommandSender::SendCommand(const std::string& command, bool& userCommand, b
         const std::size_t position =
             parsed.error->position > lead ? parsed.error->position - lead : parsed.error->position;
         const std::string& what = parsed.error->problem;
-        dialogs_.message((asUserCommand ? "The user command cannot be typed: " : "The command cannot be typed: ") +
+        dialogs_.message((asUserCommand ? "The user command cannot be typed: "
+                                        : "The command cannot be typed: ") +
                          what + " at character " + std::to_string(position) + ".");
         return;
     }
@@ -52,7 +53,8 @@ void CommandSender::SendCommand(const std::string& command, bool& userCommand, b
             dialogs_.message(kClientNotRunning);
             return;
         case platform::ActivationOutcome::NotFocused:
-            dialogs_.message("The Ultima Online window did not take the keyboard focus, so nothing was typed.");
+            dialogs_.message(
+                "The Ultima Online window did not take the keyboard focus, so nothing was typed.");
             return;
         case platform::ActivationOutcome::Activated:
             break;
@@ -62,7 +64,8 @@ void CommandSender::SendCommand(const std::string& command, bool& userCommand, b
     }
     const auto typed = desktop_.typeKeys(parsed.strokes);
     if (!typed.ok) {
-        dialogs_.message("The command could not be typed into the Ultima Online window: " + typed.error + ".");
+        dialogs_.message(
+            "The command could not be typed into the Ultima Online window: " + typed.error + ".");
     }
 }
 

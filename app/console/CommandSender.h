@@ -19,7 +19,7 @@ std::string buildKeyScript(const std::string& command, bool userCommand, bool se
 // Types staff commands into the game client's window; the one way the console
 // reaches the server.
 class CommandSender {
-public:
+  public:
     CommandSender(platform::DesktopInput& desktop, platform::Dialogs& dialogs,
                   std::function<void()> processEvents);
 
@@ -27,7 +27,7 @@ public:
     // nothing could be sent. Failures are told to the user, never to the caller.
     void SendCommand(const std::string& command, bool& userCommand, bool sendEnter);
 
-private:
+  private:
     platform::DesktopInput& desktop_;
     platform::Dialogs& dialogs_;
     std::function<void()> processEvents_;

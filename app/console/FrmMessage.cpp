@@ -9,7 +9,7 @@ FrmMessage::FrmMessage(QWidget* parent)
       lblMessageLabel(new QLabel(this)),
       ProgressBarMessage(new QProgressBar(this)) {
     setObjectName("FrmMessage");
-    setWindowTitle("Kajmar Console");
+    setWindowTitle("Kajmar Console - Message");
     lblMessageLabel->setObjectName("lblMessageLabel");
     lblMessageLabel->setWordWrap(true);
     ProgressBarMessage->setObjectName("ProgressBarMessage");

@@ -9,7 +9,7 @@ namespace kaj::console {
 // A prompt with a progress bar; the user-command editing drives it.
 class FrmMessage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FrmMessage(QWidget* parent = nullptr);
 
     QLabel* lblMessageLabel;

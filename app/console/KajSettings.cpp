@@ -35,17 +35,28 @@ struct Pattern {
 const std::vector<Pattern>& patterns() {
     static const std::vector<Pattern> table = [] {
         std::vector<Pattern> p = {
-            {"WINLEFT=", Key::Position, 0},         {"WINTOP=", Key::Position, 1},
-            {"MAPLEFT=", Key::Position, 2},         {"MAPTOP=", Key::Position, 3},
-            {"ITEMLEFT=", Key::Position, 4},        {"ITEMTOP=", Key::Position, 5},
-            {"NPCLEFT=", Key::Position, 6},         {"NPCTOP=", Key::Position, 7},
-            {"POLPATH=", Key::PolPath, 0},          {"UOPATH=", Key::UoPath, 0},
-            {"SERVER=", Key::Server, 0},            {"LASTSERVER=", Key::LastServer, 0},
-            {"LASTIP=", Key::LastIp, 0},            {"LASTACCOUNT=", Key::LastAccount, 0},
-            {"LASTPASSWORD=", Key::LastPassword, 0}, {"LASTPORT=", Key::LastPort, 0},
-            {"LASTCLIENT=", Key::LastClient, 0},    {"LOADSCRIPTS=", Key::Option, 0},
-            {"SENDENTER=", Key::Option, 1},         {"AUTOSHOWLAUNCHER=", Key::Option, 2},
-            {"STAYONTOP=", Key::Option, 3},         {"DRAWSTATICS=", Key::Option, 4},
+            {"WINLEFT=", Key::Position, 0},
+            {"WINTOP=", Key::Position, 1},
+            {"MAPLEFT=", Key::Position, 2},
+            {"MAPTOP=", Key::Position, 3},
+            {"ITEMLEFT=", Key::Position, 4},
+            {"ITEMTOP=", Key::Position, 5},
+            {"NPCLEFT=", Key::Position, 6},
+            {"NPCTOP=", Key::Position, 7},
+            {"POLPATH=", Key::PolPath, 0},
+            {"UOPATH=", Key::UoPath, 0},
+            {"SERVER=", Key::Server, 0},
+            {"LASTSERVER=", Key::LastServer, 0},
+            {"LASTIP=", Key::LastIp, 0},
+            {"LASTACCOUNT=", Key::LastAccount, 0},
+            {"LASTPASSWORD=", Key::LastPassword, 0},
+            {"LASTPORT=", Key::LastPort, 0},
+            {"LASTCLIENT=", Key::LastClient, 0},
+            {"LOADSCRIPTS=", Key::Option, 0},
+            {"SENDENTER=", Key::Option, 1},
+            {"AUTOSHOWLAUNCHER=", Key::Option, 2},
+            {"STAYONTOP=", Key::Option, 3},
+            {"DRAWSTATICS=", Key::Option, 4},
             {"USEKAJSCRIPTS=", Key::Option, 5},
         };
         for (int slot = 0; slot < kUserCommandSlots; ++slot) {
@@ -82,14 +93,18 @@ std::int16_t parsePosition(const std::string& value) {
         }
     }
     const long long number = negative ? -magnitude : magnitude;
-    if (number < -32768) return -32768;
-    if (number > 32767) return 32767;
+    if (number < -32768)
+        return -32768;
+    if (number > 32767)
+        return 32767;
     return static_cast<std::int16_t>(number);
 }
 
 int parseOptionState(const std::string& value) {
-    if (value == "1") return 1;
-    if (value == "2") return 2;
+    if (value == "1")
+        return 1;
+    if (value == "2")
+        return 2;
     return 0;
 }
 
@@ -119,20 +134,39 @@ void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& li
                 case Key::Position:
                     settings.positions[pattern.index] = parsePosition(value);
                     break;
-                case Key::PolPath: settings.polPath = std::move(value); break;
-                case Key::UoPath: settings.uoPath = std::move(value); break;
-                case Key::Server: settings.addServer(std::move(value)); break;
-                case Key::LastServer: settings.lastServer = std::move(value); break;
-                case Key::LastIp: settings.lastIp = std::move(value); break;
-                case Key::LastAccount: settings.lastAccount = std::move(value); break;
-                case Key::LastPassword: settings.lastPassword = std::move(value); break;
-                case Key::LastPort: settings.lastPort = std::move(value); break;
-                case Key::LastClient: settings.lastClient = std::move(value); break;
+                case Key::PolPath:
+                    settings.polPath = std::move(value);
+                    break;
+                case Key::UoPath:
+                    settings.uoPath = std::move(value);
+                    break;
+                case Key::Server:
+                    settings.addServer(std::move(value));
+                    break;
+                case Key::LastServer:
+                    settings.lastServer = std::move(value);
+                    break;
+                case Key::LastIp:
+                    settings.lastIp = std::move(value);
+                    break;
+                case Key::LastAccount:
+                    settings.lastAccount = std::move(value);
+                    break;
+                case Key::LastPassword:
+                    settings.lastPassword = std::move(value);
+                    break;
+                case Key::LastPort:
+                    settings.lastPort = std::move(value);
+                    break;
+                case Key::LastClient:
+                    settings.lastClient = std::move(value);
+                    break;
                 case Key::Option:
                     settings.optionStates[pattern.index] = parseOptionState(value);
                     break;
                 case Key::UserCommand:
-                    settings.userCommands[pattern.index] = value.empty() ? kEmptyUserCommand : value;
+                    settings.userCommands[pattern.index] =
+                        value.empty() ? kEmptyUserCommand : value;
                     break;
             }
             break;
@@ -151,10 +185,12 @@ std::vector<std::string> iniLines(const ConsoleSettings& settings) {
     lines.push_back("LASTPORT=" + settings.lastPort);
     lines.push_back("LASTCLIENT=" + settings.lastClient);
     for (int i = 0; i < kOptionCount; ++i) {
-        lines.push_back(std::string(kOptionKeys[i]) + "=" + std::to_string(settings.optionStates[i]));
+        lines.push_back(std::string(kOptionKeys[i]) + "=" +
+                        std::to_string(settings.optionStates[i]));
     }
     for (int i = 0; i < kWindowPositionCount; ++i) {
-        lines.push_back(std::string(kPositionKeys[i]) + "=" + std::to_string(settings.positions[i]));
+        lines.push_back(std::string(kPositionKeys[i]) + "=" +
+                        std::to_string(settings.positions[i]));
     }
     for (const auto& server : settings.servers) {
         lines.push_back("SERVER=" + server);
@@ -186,7 +222,8 @@ IniLoad loadIniFile(const std::filesystem::path& path, ConsoleSettings& settings
     return IniLoad::Loaded;
 }
 
-platform::WriteResult saveIniFile(const std::filesystem::path& path, const ConsoleSettings& settings) {
+platform::WriteResult saveIniFile(const std::filesystem::path& path,
+                                  const ConsoleSettings& settings) {
     return platform::writeTextLines(path, iniLines(settings), {.ownerOnly = true});
 }
 

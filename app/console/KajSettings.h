@@ -18,7 +18,14 @@ enum class WindowPosition { WinLeft, WinTop, MapLeft, MapTop, ItemLeft, ItemTop,
 constexpr int kWindowPositionCount = 8;
 
 // The six options of the Setup tab, in the order the file lists them.
-enum class Option { LoadScripts, SendEnter, AutoShowLauncher, StayOnTop, DrawStatics, UseKajScripts };
+enum class Option {
+    LoadScripts,
+    SendEnter,
+    AutoShowLauncher,
+    StayOnTop,
+    DrawStatics,
+    UseKajScripts
+};
 constexpr int kOptionCount = 6;
 
 // Everything Kaj.ini holds. A default-constructed value is the state before
@@ -34,8 +41,8 @@ struct ConsoleSettings {
     std::string lastPort;
     std::string lastClient;
     std::array<int, kOptionCount> optionStates{0, 0, 0, 0, 0, 1};  // 0 clear, 1 ticked, 2 grey
-    std::vector<std::string> servers;  // shard records, sorted
-    std::vector<std::string> shards;   // entry i is the name of servers[i]
+    std::vector<std::string> servers;                              // shard records, sorted
+    std::vector<std::string> shards;  // entry i is the name of servers[i]
     std::array<std::string, kUserCommandSlots> userCommands;
 
     ConsoleSettings();
@@ -60,6 +67,7 @@ std::string userCommandCaption(const std::string& entry);
 
 enum class IniLoad { Loaded, Missing, Unreadable };
 IniLoad loadIniFile(const std::filesystem::path& path, ConsoleSettings& settings);
-platform::WriteResult saveIniFile(const std::filesystem::path& path, const ConsoleSettings& settings);
+platform::WriteResult saveIniFile(const std::filesystem::path& path,
+                                  const ConsoleSettings& settings);
 
 }  // namespace kaj::console

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Kajmar Console");
     kaj::platform::QtDialogs dialogs;
     auto shell = kaj::platform::makeSystemShell();
-    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const std::filesystem::path programFolder =
+        QCoreApplication::applicationDirPath().toStdString();
 
     kaj::console::frmMenu menu({dialogs, *desktop, *shell, programFolder});
     dialogs.setParent(&menu);

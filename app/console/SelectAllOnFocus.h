@@ -7,10 +7,10 @@ namespace kaj::console {
 // Makes a line edit select its whole text whenever it receives the focus.
 class SelectAllOnFocus : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -23,9 +23,12 @@ std::int16_t toTwips(int pixels) {
 
 int checkBoxState(const QCheckBox* box) {
     switch (box->checkState()) {
-        case Qt::Checked: return 1;
-        case Qt::PartiallyChecked: return 2;
-        default: return 0;
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        default:
+            return 0;
     }
 }
 
@@ -98,7 +101,8 @@ void frmMenu::Form_Load() {
     progress_->show();
     progress_->move(x() + 200 / kTwipsPerPixel, y() + 200 / kTwipsPerPixel);
     progress_->ListProgress->clear();
-    progress_->appendLine(QString("Kajmar Console Version %1 Beta").arg(fromCp1252(versionNumber())));
+    progress_->appendLine(
+        QString("Kajmar Console Version %1 Beta").arg(fromCp1252(versionNumber())));
     progress_->appendLine("Written for the staff of POL shards by the Kajmar Console team");
     progress_->appendLine(QString());
     progress_->appendLine("Thanks to the POL developers for a server worth serving");
@@ -133,7 +137,8 @@ void frmMenu::LoadIni() {
     ConsoleSettings settings = settingsFromControls();
     settings.userCommands = {};
     for (int slot = 0; slot < kUserCommandSlots; ++slot) {
-        settings.userCommands[static_cast<std::size_t>(slot)] = ListUserCommands[static_cast<std::size_t>(slot)];
+        settings.userCommands[static_cast<std::size_t>(slot)] =
+            ListUserCommands[static_cast<std::size_t>(slot)];
     }
     const IniLoad result = loadIniFile(iniPath(), settings);
     if (result == IniLoad::Missing) {
@@ -167,7 +172,8 @@ ConsoleSettings frmMenu::settingsFromControls() const {
     s.lastPort = toCp1252(txtAccountPort->text());
     s.lastClient = toCp1252(txtAccountClient->text());
     for (int i = 0; i < kOptionCount; ++i) {
-        s.optionStates[static_cast<std::size_t>(i)] = checkBoxState(optionBoxes_[static_cast<std::size_t>(i)]);
+        s.optionStates[static_cast<std::size_t>(i)] =
+            checkBoxState(optionBoxes_[static_cast<std::size_t>(i)]);
     }
     s.position(WindowPosition::WinLeft) = toTwips(x());
     s.position(WindowPosition::WinTop) = toTwips(y());
@@ -182,7 +188,8 @@ ConsoleSettings frmMenu::settingsFromControls() const {
         s.shards.push_back(toCp1252(ListShards->item(i)->text()));
     }
     for (int slot = 0; slot < kUserCommandSlots; ++slot) {
-        s.userCommands[static_cast<std::size_t>(slot)] = ListUserCommands[static_cast<std::size_t>(slot)];
+        s.userCommands[static_cast<std::size_t>(slot)] =
+            ListUserCommands[static_cast<std::size_t>(slot)];
     }
     return s;
 }
@@ -197,9 +204,11 @@ void frmMenu::applySettingsToControls(const ConsoleSettings& s) {
     txtAccountPort->setText(fromCp1252(s.lastPort));
     txtAccountClient->setText(fromCp1252(s.lastClient));
     for (int i = 0; i < kOptionCount; ++i) {
-        setCheckBoxState(optionBoxes_[static_cast<std::size_t>(i)], s.optionStates[static_cast<std::size_t>(i)]);
+        setCheckBoxState(optionBoxes_[static_cast<std::size_t>(i)],
+                         s.optionStates[static_cast<std::size_t>(i)]);
     }
-    move(s.position(WindowPosition::WinLeft) / kTwipsPerPixel, s.position(WindowPosition::WinTop) / kTwipsPerPixel);
+    move(s.position(WindowPosition::WinLeft) / kTwipsPerPixel,
+         s.position(WindowPosition::WinTop) / kTwipsPerPixel);
     MapLeft = s.position(WindowPosition::MapLeft);
     MapTop = s.position(WindowPosition::MapTop);
     ItemLeft = s.position(WindowPosition::ItemLeft);

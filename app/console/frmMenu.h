@@ -56,7 +56,7 @@ enum MainTab {
 // and flags the other windows read and write, and the life of every other window.
 class frmMenu : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmMenu(ConsoleServices services, QWidget* parent = nullptr);
     ~frmMenu() override;
 
@@ -107,10 +107,10 @@ public:
     FrmMessage* messageWindow() const { return message_.get(); }
     ConsoleServices& services() { return services_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createControls();
     QWidget* createServerTab();
     QWidget* createGMTab();

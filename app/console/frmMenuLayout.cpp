@@ -218,9 +218,8 @@ QWidget* frmMenu::createLauncherTab() {
     txtAccountPassword->setEchoMode(QLineEdit::Password);
     txtAccountClient = lineEdit("txtAccountClient", FrameAccountInfo);
     const std::pair<const char*, QLineEdit*> rows[] = {
-        {"Shard", txtAccountServerName}, {"Account", txtAccountName},
-        {"IP", txtAccountIP},            {"Password", txtAccountPassword},
-        {"Port", txtAccountPort},        {"Client", txtAccountClient},
+        {"Shard", txtAccountServerName},  {"Account", txtAccountName}, {"IP", txtAccountIP},
+        {"Password", txtAccountPassword}, {"Port", txtAccountPort},    {"Client", txtAccountClient},
     };
     for (int i = 0; i < 6; ++i) {
         const int r = i / 2;

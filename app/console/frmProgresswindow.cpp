@@ -8,7 +8,7 @@ namespace kaj::console {
 frmProgresswindow::frmProgresswindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), ListProgress(new QListWidget(this)) {
     setObjectName("frmProgresswindow");
-    setWindowTitle("Kajmar Console");
+    setWindowTitle("Kajmar Console - Loading");
     ListProgress->setObjectName("ListProgress");
     ListProgress->setSelectionMode(QAbstractItemView::NoSelection);
     ListProgress->setFocusPolicy(Qt::NoFocus);

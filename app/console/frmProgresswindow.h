@@ -8,7 +8,7 @@ namespace kaj::console {
 // Shows the start-up steps, one line each, until the main window's timer hides it.
 class frmProgresswindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmProgresswindow(QWidget* parent = nullptr);
 
     void appendLine(const QString& line);

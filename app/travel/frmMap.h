@@ -7,13 +7,13 @@ namespace kaj::travel {
 // The travel map window, shown while the Travel tab is selected.
 class frmMap : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmMap(QWidget* parent = nullptr);
 
     void setDrawStatics(bool draw) { drawStatics_ = draw; }
     bool drawStatics() const { return drawStatics_; }
 
-private:
+  private:
     bool drawStatics_ = false;
 };
 

@@ -9,7 +9,7 @@ namespace kaj::platform {
 
 // The boxes and dialogs as Qt shows them, owned by a parent window.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(std::string_view text) override;
@@ -19,7 +19,7 @@ public:
     std::optional<std::string> chooseFile(std::string_view title, std::string_view filter,
                                           std::string_view initialPath) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

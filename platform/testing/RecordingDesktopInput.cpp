@@ -56,9 +56,12 @@ std::string describeKeyStrokes(const std::vector<KeyStroke>& strokes) {
             continue;
         }
         out += '<';
-        if (stroke.modifiers & modifier::kShift) out += "Shift+";
-        if (stroke.modifiers & modifier::kControl) out += "Ctrl+";
-        if (stroke.modifiers & modifier::kAlt) out += "Alt+";
+        if (stroke.modifiers & modifier::kShift)
+            out += "Shift+";
+        if (stroke.modifiers & modifier::kControl)
+            out += "Ctrl+";
+        if (stroke.modifiers & modifier::kAlt)
+            out += "Alt+";
         if (stroke.isNamed) {
             out += namedKeyName(stroke.key);
         } else {

@@ -10,7 +10,7 @@ namespace kaj::platform {
 // Stands in for the desktop in tests: a set of window titles that "exist", the
 // activations asked for, and the key strokes typed into the window activated last.
 class RecordingDesktopInput : public DesktopInput {
-public:
+  public:
     std::vector<std::string> windowTitles;
     bool failFocus = false;
 

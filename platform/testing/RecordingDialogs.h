@@ -11,7 +11,7 @@ namespace kaj::platform {
 
 // Records every box shown and answers from preset queues (No, cancel when empty).
 class RecordingDialogs : public Dialogs {
-public:
+  public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<std::string> folderTitles;
@@ -39,7 +39,7 @@ public:
         return take(fileAnswers, std::optional<std::string>{});
     }
 
-private:
+  private:
     template <typename T>
     static T take(std::deque<T>& queue, T fallback) {
         if (queue.empty()) {

@@ -37,28 +37,49 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM parameter) {
 
 WORD virtualKeyFor(NamedKey key) {
     switch (key) {
-        case NamedKey::Enter: return VK_RETURN;
-        case NamedKey::Tab: return VK_TAB;
-        case NamedKey::Backspace: return VK_BACK;
-        case NamedKey::Delete: return VK_DELETE;
-        case NamedKey::Insert: return VK_INSERT;
-        case NamedKey::Home: return VK_HOME;
-        case NamedKey::End: return VK_END;
-        case NamedKey::PageUp: return VK_PRIOR;
-        case NamedKey::PageDown: return VK_NEXT;
-        case NamedKey::Up: return VK_UP;
-        case NamedKey::Down: return VK_DOWN;
-        case NamedKey::Left: return VK_LEFT;
-        case NamedKey::Right: return VK_RIGHT;
-        case NamedKey::Escape: return VK_ESCAPE;
-        case NamedKey::Break: return VK_CANCEL;
-        case NamedKey::CapsLock: return VK_CAPITAL;
-        case NamedKey::NumLock: return VK_NUMLOCK;
-        case NamedKey::ScrollLock: return VK_SCROLL;
-        case NamedKey::PrintScreen: return VK_SNAPSHOT;
-        case NamedKey::Help: return VK_HELP;
+        case NamedKey::Enter:
+            return VK_RETURN;
+        case NamedKey::Tab:
+            return VK_TAB;
+        case NamedKey::Backspace:
+            return VK_BACK;
+        case NamedKey::Delete:
+            return VK_DELETE;
+        case NamedKey::Insert:
+            return VK_INSERT;
+        case NamedKey::Home:
+            return VK_HOME;
+        case NamedKey::End:
+            return VK_END;
+        case NamedKey::PageUp:
+            return VK_PRIOR;
+        case NamedKey::PageDown:
+            return VK_NEXT;
+        case NamedKey::Up:
+            return VK_UP;
+        case NamedKey::Down:
+            return VK_DOWN;
+        case NamedKey::Left:
+            return VK_LEFT;
+        case NamedKey::Right:
+            return VK_RIGHT;
+        case NamedKey::Escape:
+            return VK_ESCAPE;
+        case NamedKey::Break:
+            return VK_CANCEL;
+        case NamedKey::CapsLock:
+            return VK_CAPITAL;
+        case NamedKey::NumLock:
+            return VK_NUMLOCK;
+        case NamedKey::ScrollLock:
+            return VK_SCROLL;
+        case NamedKey::PrintScreen:
+            return VK_SNAPSHOT;
+        case NamedKey::Help:
+            return VK_HELP;
         default:
-            return static_cast<WORD>(VK_F1 + (static_cast<int>(key) - static_cast<int>(NamedKey::F1)));
+            return static_cast<WORD>(VK_F1 +
+                                     (static_cast<int>(key) - static_cast<int>(NamedKey::F1)));
     }
 }
 

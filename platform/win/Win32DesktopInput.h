@@ -9,7 +9,7 @@ namespace kaj::platform::win {
 // Windows: EnumWindows and GetWindowTextW find the window, SetForegroundWindow
 // activates it, SendInput types (Unicode key events for characters).
 class Win32DesktopInput : public DesktopInput {
-public:
+  public:
     ActivationOutcome activateWindow(std::string_view title) override;
     TypingOutcome typeKeys(const std::vector<KeyStroke>& strokes) override;
 };

@@ -11,14 +11,14 @@ namespace kaj::platform::x11 {
 
 // The desktop of the X server named by DISPLAY, reached over a connection of its own.
 class X11DesktopInput : public DesktopInput {
-public:
+  public:
     explicit X11DesktopInput(TypingTimings timings = {});
     ~X11DesktopInput() override;
 
     ActivationOutcome activateWindow(std::string_view title) override;
     TypingOutcome typeKeys(const std::vector<KeyStroke>& strokes) override;
 
-private:
+  private:
     Display* connection();
 
     Display* display_ = nullptr;

@@ -8,7 +8,7 @@ namespace kaj::platform::x11 {
 // (a window closed meanwhile, a focus change refused) is counted instead of
 // ending the program. The handler in force before is restored afterwards.
 class X11ErrorTrap {
-public:
+  public:
     explicit X11ErrorTrap(Display* display);
     ~X11ErrorTrap();
     X11ErrorTrap(const X11ErrorTrap&) = delete;
@@ -17,7 +17,7 @@ public:
     int errorCount() const { return errorCount_; }
     int lastErrorCode() const { return lastErrorCode_; }
 
-private:
+  private:
     static int handle(Display* display, XErrorEvent* event);
 
     Display* display_;

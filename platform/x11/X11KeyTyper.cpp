@@ -21,7 +21,7 @@ struct KeyPlacement {
 
 // A copy of the core keymap, with the keycodes that carry no symbol at all.
 class KeymapView {
-public:
+  public:
     explicit KeymapView(Display* display) : display_(display) {
         XDisplayKeycodes(display, &minCode_, &maxCode_);
         KeySym* symbols = XGetKeyboardMapping(display, static_cast<KeyCode>(minCode_),
@@ -58,7 +58,7 @@ public:
         return spare;
     }
 
-private:
+  private:
     KeySym at(int code, int level) const {
         const auto index = static_cast<std::size_t>((code - minCode_) * perCode_ + level);
         return index < symbols_.size() ? symbols_[index] : NoSymbol;
@@ -74,7 +74,7 @@ private:
 // Holds the modifier keys down as the strokes ask and releases them at the end,
 // also when typing stops early.
 class ModifierGuard {
-public:
+  public:
     explicit ModifierGuard(Display* display) : display_(display) {
         codes_[0] = XKeysymToKeycode(display, XK_Shift_L);
         codes_[1] = XKeysymToKeycode(display, XK_Control_L);
@@ -107,7 +107,7 @@ public:
         held_ = wanted;
     }
 
-private:
+  private:
     Display* display_;
     KeyCode codes_[3] = {0, 0, 0};
     std::uint8_t held_ = 0;
@@ -116,7 +116,7 @@ private:
 // Lends spare keycodes to symbols the keymap lacks and gives them back, after the
 // target had time to read the mapping, when they run out and at the end.
 class SpareKeyLender {
-public:
+  public:
     SpareKeyLender(Display* display, std::vector<KeyCode> spare, std::chrono::milliseconds settle)
         : display_(display), spare_(std::move(spare)), settle_(settle) {}
     ~SpareKeyLender() { restoreAll(); }
@@ -141,7 +141,7 @@ public:
         return code;
     }
 
-private:
+  private:
     void restoreAll() {
         if (lent_.empty()) {
             return;

@@ -22,11 +22,11 @@ struct TypingTimings {
 // Characters missing from the keymap go through spare keycodes, remapped for the
 // call; modifiers pressed here are released on every path.
 class X11KeyTyper {
-public:
+  public:
     explicit X11KeyTyper(Display* display, TypingTimings timings = {});
     TypingOutcome type(const std::vector<KeyStroke>& strokes);
 
-private:
+  private:
     Display* display_;
     TypingTimings timings_;
 };

@@ -43,9 +43,8 @@ std::optional<std::string> utf8Property(Display* display, Window window, Atom pr
     unsigned long bytesAfter = 0;
     unsigned char* data = nullptr;
     std::optional<std::string> text;
-    if (XGetWindowProperty(display, window, property, 0, 4096, False,
-                           atom(display, "UTF8_STRING"), &actualType, &actualFormat, &count,
-                           &bytesAfter, &data) == Success &&
+    if (XGetWindowProperty(display, window, property, 0, 4096, False, atom(display, "UTF8_STRING"),
+                           &actualType, &actualFormat, &count, &bytesAfter, &data) == Success &&
         data != nullptr) {
         if (actualFormat == 8 && actualType == atom(display, "UTF8_STRING")) {
             text = std::string(reinterpret_cast<const char*>(data), count);
@@ -89,8 +88,8 @@ std::string X11WindowActivator::titleOf(Window window) const {
 
 bool X11WindowActivator::windowManagerSupportsActivation() const {
     const Window root = DefaultRootWindow(display_);
-    const auto check = longListProperty(display_, root, atom(display_, "_NET_SUPPORTING_WM_CHECK"),
-                                        XA_WINDOW);
+    const auto check =
+        longListProperty(display_, root, atom(display_, "_NET_SUPPORTING_WM_CHECK"), XA_WINDOW);
     if (check.empty()) {
         return false;
     }
@@ -100,7 +99,8 @@ bool X11WindowActivator::windowManagerSupportsActivation() const {
     if (confirm.empty() || confirm.front() != check.front()) {
         return false;
     }
-    const auto supported = longListProperty(display_, root, atom(display_, "_NET_SUPPORTED"), XA_ATOM);
+    const auto supported =
+        longListProperty(display_, root, atom(display_, "_NET_SUPPORTED"), XA_ATOM);
     const Atom active = atom(display_, "_NET_ACTIVE_WINDOW");
     for (auto item : supported) {
         if (item == active) {
@@ -115,7 +115,8 @@ std::vector<TopLevelWindow> X11WindowActivator::topLevelWindows() const {
     std::vector<TopLevelWindow> windows;
     const Window root = DefaultRootWindow(display_);
     if (windowManagerSupportsActivation()) {
-        for (auto id : longListProperty(display_, root, atom(display_, "_NET_CLIENT_LIST"), XA_WINDOW)) {
+        for (auto id :
+             longListProperty(display_, root, atom(display_, "_NET_CLIENT_LIST"), XA_WINDOW)) {
             windows.push_back({id, titleOf(id)});
         }
         return windows;

@@ -21,15 +21,15 @@ struct TopLevelWindow {
 // through the window manager (_NET_ACTIVE_WINDOW) when one runs, and always by
 // raising it and setting the input focus too; then waits until it has the focus.
 class X11WindowActivator {
-public:
-    explicit X11WindowActivator(Display* display,
-                                std::chrono::milliseconds focusTimeout = std::chrono::milliseconds(1500));
+  public:
+    explicit X11WindowActivator(
+        Display* display, std::chrono::milliseconds focusTimeout = std::chrono::milliseconds(1500));
 
     std::vector<TopLevelWindow> topLevelWindows() const;
     std::optional<Window> findWindow(std::string_view title) const;
     ActivationOutcome activate(std::string_view title);
 
-private:
+  private:
     bool windowManagerSupportsActivation() const;
     std::string titleOf(Window window) const;
     bool hasFocus(Window window) const;

@@ -47,9 +47,12 @@ std::string describeKey(XKeyEvent& event) {
     const bool alt = (event.state & Mod1Mask) != 0;
     auto prefix = [&](bool withShift) {
         std::string p = "<";
-        if (withShift && shift) p += "Shift+";
-        if (control) p += "Ctrl+";
-        if (alt) p += "Alt+";
+        if (withShift && shift)
+            p += "Shift+";
+        if (control)
+            p += "Ctrl+";
+        if (alt)
+            p += "Alt+";
         return p;
     };
     using namespace kaj::platform;
@@ -111,13 +114,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     const int screen = DefaultScreen(display);
-    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 40, 40, 320, 120, 1,
-                                              BlackPixel(display, screen), WhitePixel(display, screen));
+    const Window window =
+        XCreateSimpleWindow(display, RootWindow(display, screen), 40, 40, 320, 120, 1,
+                            BlackPixel(display, screen), WhitePixel(display, screen));
     const std::string latin1Title = kaj::platform::utf8ToCp1252(title);
     XStoreName(display, window, latin1Title.c_str());
     XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
                     XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(title.data()), static_cast<int>(title.size()));
+                    reinterpret_cast<const unsigned char*>(title.data()),
+                    static_cast<int>(title.size()));
     XWMHints hints{};
     hints.flags = InputHint | StateHint;
     hints.input = True;
@@ -125,7 +130,8 @@ int main(int argc, char** argv) {
     XSetWMHints(display, window, &hints);
     Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, window, &deleteWindow, 1);
-    XSelectInput(display, window, KeyPressMask | FocusChangeMask | StructureNotifyMask | ExposureMask);
+    XSelectInput(display, window,
+                 KeyPressMask | FocusChangeMask | StructureNotifyMask | ExposureMask);
     XMapWindow(display, window);
     XFlush(display);
 

@@ -9,7 +9,7 @@ namespace kaj::cli {
 
 // Boxes for a command line: messages go to standard error, questions answer No.
 class StderrDialogs : public platform::Dialogs {
-public:
+  public:
     int messageCount = 0;
 
     void message(std::string_view text) override {
@@ -20,9 +20,12 @@ public:
         message(text);
         return false;
     }
-    std::optional<std::string> input(std::string_view, std::string_view) override { return std::nullopt; }
+    std::optional<std::string> input(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
     std::optional<std::string> chooseFolder(std::string_view) override { return std::nullopt; }
-    std::optional<std::string> chooseFile(std::string_view, std::string_view, std::string_view) override {
+    std::optional<std::string> chooseFile(std::string_view, std::string_view,
+                                          std::string_view) override {
         return std::nullopt;
     }
 };

@@ -7,10 +7,12 @@
 namespace {
 
 void printUsage() {
-    std::fprintf(stderr,
-                 "usage: kajcli COMMAND ...\n"
-                 "  send [--user] [--enter] TEXT   type TEXT into the game client as the console would\n"
-                 "                                 (--user: as a user command; --enter: with a final Enter)\n");
+    std::fprintf(
+        stderr,
+        "usage: kajcli COMMAND ...\n"
+        "  send [--user] [--enter] TEXT   type TEXT into the game client as the console would\n"
+        "                                 (--user: as a user command; --enter: with a final "
+        "Enter)\n");
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     menu.Form_Load();
     menu.show();
     bool ok = save(menu.progressWindow(), out + "/progress.png");
-    const char* names[] = {"0-server", "1-gm",     "2-player", "3-npc",      "4-item",  "5-travel",
+    const char* names[] = {"0-server",   "1-gm",   "2-player", "3-npc",      "4-item",  "5-travel",
                            "6-launcher", "7-misc", "8-spawns", "9-commands", "10-setup"};
     for (int tab = 0; tab < menu.SSTab1->count(); ++tab) {
         menu.SSTab1->setCurrentIndex(tab);

@@ -1,0 +1,149 @@
+#include "KajSettings.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "TempFolder.h"
+
+namespace kaj::console {
+namespace {
+
+using kaj::testing::TempFolder;
+
+ConsoleSettings load(const std::vector<std::string>& lines) {
+    ConsoleSettings settings;
+    applyIniLines(settings, lines);
+    return settings;
+}
+
+TEST(KajSettings, KeysMatchInAnyCaseButOnlyAtTheStartAndRightBeforeEquals) {
+    const auto s = load({"polpath=  C:\\POL\\  ", "UOPATH =C:\\UO\\", " LASTIP=1.2.3.4",
+                         "LastPort=2593", "; comment", "", "UNKNOWN=1", "SENDENTER=1"});
+    EXPECT_EQ(s.polPath, "C:\\POL\\");
+    EXPECT_EQ(s.uoPath, "");
+    EXPECT_EQ(s.lastIp, "");
+    EXPECT_EQ(s.lastPort, "2593");
+    EXPECT_TRUE(s.isOn(Option::SendEnter));
+}
+
+TEST(KajSettings, AbsentKeysKeepTheirDefaults) {
+    const auto s = load({});
+    EXPECT_EQ(s.optionStates, (std::array<int, kOptionCount>{0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(s.positions, (std::array<std::int16_t, kWindowPositionCount>{}));
+    for (const auto& entry : s.userCommands) {
+        EXPECT_EQ(entry, " | ");
+    }
+}
+
+TEST(KajSettings, ShardsAreSortedWithTheirNamesAtTheSameIndex) {
+    const auto s =
+        load({"SERVER=Zeta|z.example|2593|zed|pw|C:\\UO\\client.exe",
+              "SERVER=alpha|a.example|5003|al|pw|C:\\UO\\client.exe", "SERVER=Beta||2593|b|pw|"});
+    EXPECT_EQ(s.shards, (std::vector<std::string>{"alpha", "Beta", "Zeta"}));
+    ASSERT_EQ(s.servers.size(), 3u);
+    EXPECT_TRUE(s.servers[0].starts_with("alpha|"));
+    EXPECT_TRUE(s.servers[2].starts_with("Zeta|"));
+    const auto lines = iniLines(s);
+    const auto first =
+        std::find_if(lines.begin(), lines.end(), [](auto& l) { return l.starts_with("SERVER="); });
+    ASSERT_NE(first, lines.end());
+    EXPECT_EQ(*first, "SERVER=alpha|a.example|5003|al|pw|C:\\UO\\client.exe");
+}
+
+TEST(KajSettings, LoadingAgainReplacesTheShardsInsteadOfAddingToThem) {
+    ConsoleSettings s;
+    applyIniLines(s, {"SERVER=One|||||"});
+    applyIniLines(s, {"SERVER=Two|||||"});
+    EXPECT_EQ(s.shards, std::vector<std::string>{"Two"});
+}
+
+TEST(KajSettings, BadPositionsAndOptionStatesAreRepaired) {
+    const auto s =
+        load({"WINLEFT=abc", "WINTOP=12.5", "MAPLEFT=99999", "MAPTOP=-40000", "ITEMLEFT=-150",
+              "ITEMTOP=+30", "NPCLEFT=", "NPCTOP=99999999999999999999999", "LOADSCRIPTS=2",
+              "SENDENTER=7", "STAYONTOP=-1", "USEKAJSCRIPTS=x"});
+    EXPECT_EQ(s.positions, (std::array<std::int16_t, kWindowPositionCount>{0, 0, 32767, -32768,
+                                                                           -150, 30, 0, 32767}));
+    EXPECT_EQ(s.optionState(Option::LoadScripts), 2);
+    EXPECT_FALSE(s.isOn(Option::LoadScripts));  // only 1 counts as on
+    EXPECT_EQ(s.optionState(Option::SendEnter), 0);
+    EXPECT_EQ(s.optionState(Option::StayOnTop), 0);
+    EXPECT_EQ(s.optionState(Option::UseKajScripts), 0);
+}
+
+TEST(KajSettings, UserCommandsReadTrimmedAndAnEmptyValueIsAnEmptySlot) {
+    const auto s = load({"USERCMD0=Where|where", "USERCMD23=  Hi | Hi{ENTER}  ",
+                         "USERCMD5=", "USERCMD7= | ", "USERCMD10=Caption only"});
+    EXPECT_EQ(s.userCommands[0], "Where|where");
+    EXPECT_EQ(s.userCommands[23], "Hi | Hi{ENTER}");
+    EXPECT_EQ(s.userCommands[5], " | ");
+    EXPECT_EQ(s.userCommands[7], "|");
+    EXPECT_EQ(s.userCommands[1], " | ");
+    EXPECT_EQ(userCommandCaption(s.userCommands[0]), "Where");
+    EXPECT_EQ(userCommandCaption(s.userCommands[10]), "Caption only");
+    EXPECT_EQ(userCommandCaption(" | "), " ");
+}
+
+TEST(KajSettings, SavedFileListsKeysInOrderAndReadsBackWhole) {
+    ConsoleSettings s;
+    s.polPath = "  C:\\POL\\ ";
+    s.uoPath = "/home/gm/uo/";
+    s.lastServer = " Alpha ";
+    s.lastIp = "10.0.0.1";
+    s.lastAccount = "gm";
+    s.lastPassword = "p\xE9ss word";
+    s.lastPort = "5003";
+    s.lastClient = "C:\\UO\\client.exe";
+    s.optionStates = {1, 1, 0, 1, 2, 0};
+    s.positions = {1500, 300, -45, 6000, 32767, -32768, 15, 30};
+    s.addServer("Zeta|z|1|a|b|c");
+    s.addServer("Alpha|a|1|a|b|c");
+    s.userCommands[0] = "Where|where";
+    s.userCommands[9] = "Odd|+{F5}~";
+
+    const auto lines = iniLines(s);
+    ASSERT_GE(lines.size(), 24u);
+    EXPECT_EQ(lines[0], "POLPATH=C:\\POL\\");
+    EXPECT_EQ(lines[1], "UOPATH=/home/gm/uo/");
+    EXPECT_EQ(lines[2], "LASTSERVER= Alpha ");
+    EXPECT_EQ(lines[8], "LOADSCRIPTS=1");
+    EXPECT_EQ(lines[13], "USEKAJSCRIPTS=0");
+    EXPECT_EQ(lines[14], "WINLEFT=1500");
+    EXPECT_EQ(lines[21], "NPCTOP=30");
+    EXPECT_EQ(lines[22], "SERVER=Alpha|a|1|a|b|c");
+    EXPECT_EQ(lines[24], "USERCMD0=Where|where");
+    EXPECT_EQ(lines.back(), "USERCMD23= | ");
+    EXPECT_EQ(lines.size(), 24u + 24u);
+
+    TempFolder folder;
+    const auto file = folder / "Kaj.ini";
+    ASSERT_TRUE(saveIniFile(file, s).ok);
+    ConsoleSettings back;
+    ASSERT_EQ(loadIniFile(file, back), IniLoad::Loaded);
+    EXPECT_EQ(back.polPath, "C:\\POL\\");
+    EXPECT_EQ(back.lastServer, "Alpha");  // values are trimmed when read
+    EXPECT_EQ(back.lastPassword, s.lastPassword);
+    EXPECT_EQ(back.optionStates, s.optionStates);
+    EXPECT_EQ(back.positions, s.positions);
+    EXPECT_EQ(back.servers, s.servers);
+    EXPECT_EQ(back.shards, s.shards);
+    EXPECT_EQ(back.userCommands[9], "Odd|+{F5}~");
+    EXPECT_EQ(back.userCommands[1], "|");  // an empty slot reads back as a bare bar
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST(KajSettings, MissingFileIsReportedAndAFailedSaveKeepsTheOldFile) {
+    TempFolder folder;
+    ConsoleSettings s;
+    EXPECT_EQ(loadIniFile(folder / "Kaj.ini", s), IniLoad::Missing);
+    const auto file = folder.write("Kaj.ini", "POLPATH=old\r\n");
+    std::filesystem::create_directories(folder / "Kaj.ini.tmp" / "blocker");
+    const auto result = saveIniFile(file, s);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(TempFolder::read(file), "POLPATH=old\r\n");
+}
+
+}  // namespace
+}  // namespace kaj::console

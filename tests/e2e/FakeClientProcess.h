@@ -1,0 +1,99 @@
+#pragma once
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "TempFolder.h"
+
+extern char** environ;
+
+namespace kaj::testing {
+
+// Runs a program with arguments and waits for it; returns its exit status and,
+// when asked, what it wrote on standard error.
+inline int runProgram(const std::vector<std::string>& arguments,
+                      std::string* errorOutput = nullptr) {
+    TempFolder scratch;
+    const auto errors = scratch / "stderr.txt";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    std::vector<char*> argv;
+    for (const auto& a : arguments)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        return -1;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (errorOutput != nullptr) {
+        *errorOutput = TempFolder::read(errors);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A fakeclient window with a title, logging into a file of its own.
+class FakeClientProcess {
+  public:
+    explicit FakeClientProcess(const std::string& title) {
+        log_ = folder_ / "keys.log";
+        const auto ready = folder_ / "ready";
+        const std::vector<std::string> arguments = {
+            KAJ_FAKECLIENT, "--title", title, "--log", log_.string(), "--ready", ready.string()};
+        std::vector<char*> argv;
+        for (const auto& a : arguments)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), environ);
+        for (int i = 0; i < 500 && !std::filesystem::exists(ready); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        // Give a window manager the moment it takes to frame and list the window.
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    ~FakeClientProcess() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            int status = 0;
+            waitpid(pid_, &status, 0);
+        }
+    }
+    FakeClientProcess(const FakeClientProcess&) = delete;
+    FakeClientProcess& operator=(const FakeClientProcess&) = delete;
+
+    std::string log() const { return TempFolder::read(log_); }
+
+    // Waits until the log holds at least `size` bytes and then stops growing.
+    std::string waitForLog(
+        std::size_t size, std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) const {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        std::string text = log();
+        while (std::chrono::steady_clock::now() < deadline && text.size() < size) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            text = log();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        return log();
+    }
+
+  private:
+    TempFolder folder_;
+    std::filesystem::path log_;
+    pid_t pid_ = -1;
+};
+
+}  // namespace kaj::testing

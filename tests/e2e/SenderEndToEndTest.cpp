@@ -1,0 +1,117 @@
+// Drives the real command sender and kajcli into real fakeclient windows on the X
+// server named by DISPLAY (ctest runs this once without and once with a window manager).
+#include <gtest/gtest.h>
+
+#include "CommandSender.h"
+#include "Cp1252.h"
+#include "FakeClientProcess.h"
+#include "RecordingDialogs.h"
+#include "X11DesktopInput.h"
+
+namespace kaj::e2e {
+namespace {
+
+using kaj::testing::FakeClientProcess;
+using kaj::testing::runProgram;
+
+struct SenderEndToEnd : ::testing::Test {
+    platform::x11::X11DesktopInput desktop;
+    platform::RecordingDialogs dialogs;
+    console::CommandSender sender{desktop, dialogs, {}};
+    bool userCommand = false;
+
+    void send(const std::string& command, bool asUser, bool sendEnter) {
+        userCommand = asUser;
+        sender.SendCommand(command, userCommand, sendEnter);
+        EXPECT_FALSE(userCommand);
+    }
+
+    // Every printable ASCII character and some Windows-1252 letters, 200 characters in all.
+    static std::string everyClassOfCharacter() {
+        std::string text;
+        for (int c = 0x20; c <= 0x7E; ++c)
+            text.push_back(static_cast<char>(c));
+        text += "\xE9\xFC\xDF\xF1\x80\xC9";  // é ü ß ñ € É
+        while (text.size() < 200)
+            text += "Zz9";
+        text.resize(200);
+        return text;
+    }
+};
+
+TEST_F(SenderEndToEnd, TheFourScriptsArriveAsKeys) {
+    FakeClientProcess client("Ultima Online");
+    send("kill", false, true);
+    send("kill", true, true);
+    send("kill", false, false);
+    send("kill", true, false);
+    const std::string expected = "\n.kill\n\nkill\n\n.kill\nkill";
+    EXPECT_EQ(client.waitForLog(expected.size()), expected);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SenderEndToEnd, EveryPrintableCharacterArrivesAsTyped) {
+    FakeClientProcess client("Ultima Online");
+    const std::string text = everyClassOfCharacter();
+    send(text, false, true);
+    const std::string expected = "\n." + platform::cp1252ToUtf8(text) + "\n";
+    EXPECT_EQ(client.waitForLog(expected.size()), expected);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SenderEndToEnd, AUserCommandTypesItsNotation) {
+    FakeClientProcess client("Ultima Online");
+    send("Hi{TAB}+a^c%f~{F5}{x 3}{%}", true, false);
+    const std::string expected = "\nHi<TAB>A<Ctrl+c><Alt+f>\n<F5>xxx%";
+    EXPECT_EQ(client.waitForLog(expected.size()), expected);
+}
+
+TEST_F(SenderEndToEnd, TwoCommandsInARowEachStartWithEnter) {
+    FakeClientProcess client("Ultima Online");
+    send("goto ", false, false);
+    send("where", false, false);
+    const std::string expected = "\n.goto \n.where";
+    EXPECT_EQ(client.waitForLog(expected.size()), expected);
+}
+
+TEST_F(SenderEndToEnd, AClientTitledWithACharacterNameIsFoundByPrefix) {
+    FakeClientProcess client("Ultima Online - Bob");
+    send("info", false, true);
+    EXPECT_EQ(client.waitForLog(7), "\n.info\n");
+}
+
+TEST_F(SenderEndToEnd, TheExactTitleIsPreferred) {
+    FakeClientProcess named("Ultima Online - Bob");
+    FakeClientProcess exact("Ultima Online");
+    send("info", false, false);
+    EXPECT_EQ(exact.waitForLog(6), "\n.info");
+    EXPECT_EQ(named.log(), "");
+}
+
+TEST_F(SenderEndToEnd, WithoutAClientNothingIsTypedAnywhere) {
+    FakeClientProcess other("Notepad - Ultima Online");
+    send("kill", true, true);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"UO Client is not running!"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(other.log(), "");
+}
+
+TEST_F(SenderEndToEnd, KajcliTypesLikeTheConsoleAndFailsWithoutAClient) {
+    const std::string text = everyClassOfCharacter();
+    const std::string utf8 = platform::cp1252ToUtf8(text);
+    std::string errors;
+    EXPECT_EQ(runProgram({KAJ_KAJCLI, "send", utf8}, &errors), 1);
+    EXPECT_EQ(errors, "UO Client is not running!\n");
+
+    FakeClientProcess client("Ultima Online");
+    EXPECT_EQ(runProgram({KAJ_KAJCLI, "send", "--enter", utf8}), 0);
+    EXPECT_EQ(runProgram({KAJ_KAJCLI, "send", utf8}), 0);
+    EXPECT_EQ(runProgram({KAJ_KAJCLI, "send", "--user", "--enter", "Hi{ENTER}+b(c)"}), 0);
+    EXPECT_EQ(runProgram({KAJ_KAJCLI, "send", "--user", "x{BAD}"}, &errors), 1);
+    EXPECT_EQ(errors, "The user command cannot be typed: unknown key name {BAD} at character 2.\n");
+    const std::string expected = "\n." + utf8 + "\n" + "\n." + utf8 + "\nHi\nBc\n";
+    EXPECT_EQ(client.waitForLog(expected.size()), expected);
+}
+
+}  // namespace
+}  // namespace kaj::e2e

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Starts or stops a virtual X server for the end-to-end tests.
+#   xserver.sh start DISPLAY STATE_DIR [openbox]
+#   xserver.sh stop DISPLAY STATE_DIR
+set -euo pipefail
+action="$1"
+display="$2"
+state="$3/xserver${display#:}"
+mkdir -p "$state"
+case "$action" in
+start)
+    "$0" stop "$display" "$3" || true
+    rm -f "/tmp/.X${display#:}-lock" "/tmp/.X11-unix/X${display#:}"
+    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    for _ in $(seq 100); do
+        DISPLAY="$display" xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    DISPLAY="$display" xdpyinfo >/dev/null 2>&1 || { echo "Xvfb $display did not start"; exit 1; }
+    if [ "${4:-}" = openbox ]; then
+        DISPLAY="$display" openbox --sm-disable >"$state/openbox.log" 2>&1 &
+        echo $! >"$state/openbox.pid"
+        for _ in $(seq 100); do
+            DISPLAY="$display" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+            sleep 0.05
+        done
+    fi
+    ;;
+stop)
+    for name in openbox xvfb; do
+        if [ -f "$state/$name.pid" ]; then
+            kill "$(cat "$state/$name.pid")" 2>/dev/null || true
+            rm -f "$state/$name.pid"
+        fi
+    done
+    ;;
+esac

@@ -1,0 +1,40 @@
+#include "FileLookup.h"
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+
+namespace kaj::platform {
+namespace {
+
+using kaj::testing::TempFolder;
+
+TEST(FileLookup, FindsTheExactNameFirstElseOneDifferingInCase) {
+    TempFolder folder;
+    folder.write("pkg/Opt/Arena/ItemDesc.cfg", "x");
+    folder.write("pkg/Opt/Arena/PKG.CFG", "x");
+    folder.write("Art.mul", "x");
+    folder.write("art.mul", "y");
+
+    EXPECT_EQ(findCaseInsensitive(folder.path(), "pkg/opt/arena/itemdesc.cfg"),
+              folder / "pkg/Opt/Arena/ItemDesc.cfg");
+    EXPECT_EQ(findCaseInsensitive(folder.path(), "pkg/OPT/arena/pkg.cfg"),
+              folder / "pkg/Opt/Arena/PKG.CFG");
+    EXPECT_EQ(findCaseInsensitive(folder.path(), "art.mul"), folder / "art.mul");
+    EXPECT_EQ(findCaseInsensitive(folder.path(), "ART.MUL"), folder / "Art.mul");
+    EXPECT_FALSE(findCaseInsensitive(folder.path(), "pkg/opt/missing.cfg").has_value());
+    EXPECT_FALSE(findCaseInsensitive(folder / "nowhere", "x").has_value());
+}
+
+TEST(FileLookup, ListsNamesWithoutADotInCaseInsensitiveOrder) {
+    TempFolder folder;
+    for (const char* name : {"beta", "Alpha", "gamma", "alpha", "notes.txt", "Zed", "x.y"}) {
+        std::filesystem::create_directories(folder / name);
+    }
+    EXPECT_EQ(listNamesWithoutExtension(folder.path()),
+              (std::vector<std::string>{"Alpha", "alpha", "beta", "gamma", "Zed"}));
+    EXPECT_TRUE(listNamesWithoutExtension(folder / "missing").empty());
+}
+
+}  // namespace
+}  // namespace kaj::platform
