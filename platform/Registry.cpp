@@ -1,6 +1,7 @@
 #include "Registry.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 
 #include "FileLookup.h"
@@ -8,6 +9,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cstring>
 #endif
 
 namespace kaj::platform {
@@ -114,6 +117,22 @@ std::optional<std::string> parseRegStringValue(std::string_view line, std::strin
         return std::nullopt;
     }
     std::size_t valueStart = afterName + 1;
+    if (line.substr(valueStart).starts_with("dword:")) {
+        // A 32-bit number reads as its decimal text.
+        const std::string_view digits = line.substr(valueStart + 6);
+        if (digits.size() < 8) {
+            return std::nullopt;
+        }
+        std::uint32_t number = 0;
+        for (char h : digits.substr(0, 8)) {
+            if (!std::isxdigit(static_cast<unsigned char>(h))) {
+                return std::nullopt;
+            }
+            number = number * 16 +
+                     static_cast<std::uint32_t>(h <= '9' ? h - '0' : (h | 0x20) - 'a' + 10);
+        }
+        return std::to_string(number);
+    }
     if (line.substr(valueStart).starts_with("str(2):")) {
         valueStart += 7;
     }

@@ -8,8 +8,9 @@
 
 namespace kaj::platform {
 
-// Reads string values under the local-machine root, in the 32-bit view the console
-// and the client were built for. Texts are Windows-1252.
+// Reads values under the local-machine root, in the 32-bit view the console and the
+// client were built for: strings as they are, 32-bit numbers as their decimal text.
+// Texts are Windows-1252.
 class RegistryReader {
   public:
     virtual ~RegistryReader() = default;
@@ -35,7 +36,8 @@ class WineRegistry : public RegistryReader {
 };
 
 // Unescapes one value of a .reg file line ("ExePath"="C:\\UO\\client.exe"); returns
-// the value when the line names valueName (any letter case) and holds a string.
+// the value when the line names valueName (any letter case) and holds a string or
+// a 32-bit number.
 std::optional<std::string> parseRegStringValue(std::string_view line, std::string_view valueName);
 
 std::unique_ptr<RegistryReader> makeSystemRegistry();

@@ -4,6 +4,7 @@
 
 #include "DesktopInput.h"
 #include "Dialogs.h"
+#include "Registry.h"
 #include "Shell.h"
 
 namespace kaj::console {
@@ -13,6 +14,7 @@ struct ConsoleServices {
     platform::Dialogs& dialogs;
     platform::DesktopInput& desktop;
     platform::Shell& shell;
+    platform::RegistryReader& registry;
     std::filesystem::path programFolder;  // holds Kaj.ini and the script files
 };
 

@@ -9,11 +9,14 @@ FrmMessage::FrmMessage(QWidget* parent)
       lblMessageLabel(new QLabel(this)),
       ProgressBarMessage(new QProgressBar(this)) {
     setObjectName("FrmMessage");
-    setWindowTitle("Kajmar Console - Message");
+    setWindowTitle("Kajmar Console");
     lblMessageLabel->setObjectName("lblMessageLabel");
     lblMessageLabel->setWordWrap(true);
     ProgressBarMessage->setObjectName("ProgressBarMessage");
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(3);
+    ProgressBarMessage->setMaximumHeight(16);
     layout->addWidget(lblMessageLabel);
     layout->addWidget(ProgressBarMessage);
     resize(320, 90);

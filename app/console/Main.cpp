@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "QtDialogs.h"
+#include "Registry.h"
 #include "Shell.h"
 #include "SingleInstance.h"
 #include "SystemDesktopInput.h"
@@ -19,10 +20,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Kajmar Console");
     kaj::platform::QtDialogs dialogs;
     auto shell = kaj::platform::makeSystemShell();
+    auto registry = kaj::platform::makeSystemRegistry();
     const std::filesystem::path programFolder =
         QCoreApplication::applicationDirPath().toStdString();
 
-    kaj::console::frmMenu menu({dialogs, *desktop, *shell, programFolder});
+    kaj::console::frmMenu menu({dialogs, *desktop, *shell, *registry, programFolder});
     dialogs.setParent(&menu);
     menu.Form_Load();
     menu.show();

@@ -4,9 +4,12 @@
 #include <QCloseEvent>
 #include <QDir>
 
+#include "CommandButtons.h"
+#include "DropDownLists.h"
 #include "FrmMessage.h"
 #include "QtText.h"
 #include "Version.h"
+#include "frmAbout.h"
 #include "frmMap.h"
 #include "frmProgresswindow.h"
 
@@ -51,6 +54,11 @@ frmMenu::frmMenu(ConsoleServices services, QWidget* parent)
     setObjectName("frmMenu");
     setWindowTitle("Kajmar Console");
     createControls();
+    commandButtons_ = new CommandButtons(*this);
+    commandButtons_->build();
+    for (const auto& spell : spells()) {
+        ListSpellNames.emplace_back(spell.keyword);
+    }
     ListUserCommands.assign(kUserCommandSlots, kEmptyUserCommand);
     applySettingsToControls(ConsoleSettings{});
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) { SSTab1_Click(index); });
@@ -299,8 +307,19 @@ void frmMenu::Form_Unload() {
     SaveIni();
     TimerEnterInfo->stop();
     progress_.reset();
+    about_.reset();
     map_.reset();
     message_.reset();
+}
+
+void frmMenu::showAbout() {
+    if (!about_) {
+        about_ = std::make_unique<about::frmAbout>(services_);
+    }
+    about_->Form_Load();
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
 }
 
 }  // namespace kaj::console

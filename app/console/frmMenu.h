@@ -25,12 +25,16 @@
 namespace kaj::travel {
 class frmMap;
 }
+namespace kaj::about {
+class frmAbout;
+}
 
 namespace kaj::console {
 
 class frmProgresswindow;
 class FrmMessage;
 class SelectAllOnFocus;
+class CommandButtons;
 
 // Twips per pixel: window positions are stored in twips.
 constexpr int kTwipsPerPixel = 15;
@@ -100,9 +104,18 @@ class frmMenu : public QWidget {
     QCheckBox *chkConfig2 = nullptr, *chkConfig3 = nullptr, *chkConfig4 = nullptr,
               *chkConfig5 = nullptr, *chkConfig6 = nullptr, *chkConfig7 = nullptr;
     std::array<QPushButton*, kUserCommandSlots> UserCMD{};
+    QLineEdit* txtCommandsCaption = nullptr;
+    QLineEdit* txtCommandsCommand = nullptr;
+    QPushButton *cmdCommandsAdd = nullptr, *cmdCommandsChange = nullptr,
+                *cmdCommandsRemove = nullptr, *cmdCommandsDone = nullptr;
     QTimer* TimerEnterInfo = nullptr;
 
+    // The About box, modeless; its caption and version are set at every opening.
+    void showAbout();
+    void selectAllOnFocus(QLineEdit* edit);
+
     frmProgresswindow* progressWindow() const { return progress_.get(); }
+    about::frmAbout* aboutWindow() const { return about_.get(); }
     travel::frmMap* mapWindow() const { return map_.get(); }
     FrmMessage* messageWindow() const { return message_.get(); }
     ConsoleServices& services() { return services_; }
@@ -126,6 +139,13 @@ class frmMenu : public QWidget {
     QLineEdit* lineEdit(const char* name, QWidget* parent);
 
     void Form_Unload();
+    void cmdCommandsAdd_Click();
+    void cmdCommandsChange_Click();
+    void cmdCommandsRemove_Click();
+    void cmdCommandsDone_Click();
+    void UserCMD_Click(int index);
+    void showMessagePrompt(const char* prompt);
+    void setUserCommand(int slot, const std::string& entry);
     void SSTab1_Click(int index);
     void TimerEnterInfo_Timer();
     void chkConfig5_Click();
@@ -139,6 +159,8 @@ class frmMenu : public QWidget {
     std::unique_ptr<frmProgresswindow> progress_;
     std::unique_ptr<travel::frmMap> map_;
     std::unique_ptr<FrmMessage> message_;
+    std::unique_ptr<about::frmAbout> about_;
+    CommandButtons* commandButtons_ = nullptr;
     SelectAllOnFocus* selectAll_ = nullptr;
     std::vector<QCheckBox*> optionBoxes_;
     bool unloaded_ = false;

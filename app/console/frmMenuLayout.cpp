@@ -1,4 +1,5 @@
 // The main window's controls: every tab with its frames, fields and lists.
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,19 +36,6 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     return b;
 }
 
-QComboBox* combo(const char* name, QWidget* parent) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    return c;
-}
-
-QSpinBox* upDown(const char* name, QWidget* parent) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(name);
-    s->setRange(0, 32767);
-    return s;
-}
-
 }  // namespace
 
 QLineEdit* frmMenu::lineEdit(const char* name, QWidget* parent) {
@@ -57,6 +45,10 @@ QLineEdit* frmMenu::lineEdit(const char* name, QWidget* parent) {
     return edit;
 }
 
+void frmMenu::selectAllOnFocus(QLineEdit* edit) {
+    edit->installEventFilter(selectAll_);
+}
+
 void frmMenu::createControls() {
     selectAll_ = new SelectAllOnFocus(this);
     SSTab1 = new QTabWidget(this);
@@ -64,7 +56,7 @@ void frmMenu::createControls() {
     SSTab1->setUsesScrollButtons(false);
     SSTab1->setElideMode(Qt::ElideNone);
     SSTab1->setDocumentMode(false);
-    SSTab1->setStyleSheet("QTabBar::tab { padding: 3px 7px; }");
+    SSTab1->setStyleSheet("QTabBar::tab { padding: 3px 7px; } QPushButton { padding: 3px 5px; }");
     SSTab1->addTab(createServerTab(), "Server");
     SSTab1->addTab(createGMTab(), "GM");
     SSTab1->addTab(createPlayerTab(), "Player");
@@ -85,81 +77,70 @@ void frmMenu::createControls() {
     TimerEnterInfo->setInterval(kProgressTimerMs);
 }
 
-QWidget* frmMenu::createServerTab() {
+// The tabs of staff commands hold a grid, "CommandArea", and their frames; the
+// command catalogue fills both.
+namespace {
+
+QGridLayout* commandArea(QWidget* page, QBoxLayout* row) {
+    auto* area = new QWidget(page);
+    area->setObjectName("CommandArea");
+    auto* grid = compact(new QGridLayout(area));
+    grid->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(area, 1);
+    return grid;
+}
+
+QWidget* commandPage(QHBoxLayout** rowOut = nullptr) {
     auto* page = new QWidget;
-    auto* grid = compact(new QGridLayout(page));
-    grid->addWidget(new QLabel("UnloadCFG:", page), 0, 0);
-    grid->addWidget(lineEdit("txtUnloadCFGText", page), 0, 1);
-    grid->addWidget(new QLabel("Unload:", page), 1, 0);
-    grid->addWidget(lineEdit("txtUnloadText", page), 1, 1);
-    grid->addWidget(new QLabel("Broadcast:", page), 2, 0);
-    grid->addWidget(lineEdit("txtServBcastText", page), 2, 1);
-    grid->setRowStretch(3, 1);
+    auto* row = compact(new QHBoxLayout(page));
+    commandArea(page, row);
+    if (rowOut != nullptr) {
+        *rowOut = row;
+    }
     return page;
+}
+
+QGroupBox* gridFrame(const char* name, const QString& title, QWidget* parent) {
+    auto* box = frame(name, title, parent);
+    compact(new QGridLayout(box));
+    return box;
+}
+
+}  // namespace
+
+QWidget* frmMenu::createServerTab() {
+    return commandPage();
 }
 
 QWidget* frmMenu::createGMTab() {
-    auto* page = new QWidget;
-    auto* grid = compact(new QGridLayout(page));
-    const char* names[] = {"cboGMcmdlevel", "cboGMSetPriv", "cboGMRevokePriv", "cboGMEnablePriv",
-                           "ComboNews"};
-    int column = 0;
-    for (const char* name : names) {
-        grid->addWidget(combo(name, page), 0, column++);
-    }
-    grid->setRowStretch(1, 1);
-    return page;
+    return commandPage();
 }
 
 QWidget* frmMenu::createPlayerTab() {
-    auto* page = new QWidget;
-    auto* grid = compact(new QGridLayout(page));
-    grid->addWidget(combo("cboSetSkill", page), 0, 0);
-    grid->addWidget(lineEdit("txtSetSkill", page), 0, 1);
-    grid->addWidget(upDown("UpDown1", page), 0, 2);
-    grid->addWidget(combo("cboPlayerSetProp", page), 1, 0);
-    grid->addWidget(lineEdit("txtPlayerSetPropValue", page), 1, 1);
-    grid->addWidget(combo("cboPlayerGetProp", page), 2, 0);
-    grid->addWidget(lineEdit("txtSquelch", page), 2, 1);
-    grid->addWidget(upDown("UpDown3", page), 2, 2);
-    grid->setRowStretch(3, 1);
-    return page;
+    return commandPage();
 }
 
 QWidget* frmMenu::createNpcTab() {
-    auto* page = new QWidget;
-    auto* row = compact(new QHBoxLayout(page));
-    auto* fields = compact(new QVBoxLayout);
-    fields->addWidget(lineEdit("TextKeyword", page));
-    fields->addWidget(combo("ComboDress", page));
-    fields->addStretch(1);
-    row->addLayout(fields, 1);
-    auto* frame2 = frame("Frame2", QString(), page);
-    auto* buttons = compact(new QVBoxLayout(frame2));
-    buttons->addWidget(button("cmdCreateNPC", "Create NPC", frame2));
-    buttons->addWidget(button("cmdEditNPC", "Edit NPC", frame2));
-    buttons->addWidget(button("cmdNpcKill", "Kill NPC", frame2));
+    QHBoxLayout* row = nullptr;
+    QWidget* page = commandPage(&row);
+    auto* frame2 = gridFrame("Frame2", QString(), page);
+    auto* grid = static_cast<QGridLayout*>(frame2->layout());
+    grid->addWidget(button("cmdCreateNPC", "Create NPC", frame2), 0, 0);
+    grid->addWidget(button("cmdEditNPC", "Edit NPC", frame2), 1, 0);
     row->addWidget(frame2);
     return page;
 }
 
 QWidget* frmMenu::createItemTab() {
-    auto* page = new QWidget;
-    auto* row = compact(new QHBoxLayout(page));
-    auto* grid = compact(new QGridLayout);
-    grid->addWidget(combo("cboItemSetProp", page), 0, 0);
-    grid->addWidget(lineEdit("txtItemAmount", page), 0, 1);
-    grid->addWidget(upDown("UpDown2", page), 0, 2);
-    grid->addWidget(combo("cboItemGetProp", page), 1, 0);
-    grid->addWidget(lineEdit("txtRadius", page), 1, 1);
-    grid->addWidget(combo("cboMakeMagic", page), 2, 0);
-    grid->setRowStretch(3, 1);
-    row->addLayout(grid, 1);
-    auto* frame3 = frame("Frame3", QString(), page);
-    auto* buttons = compact(new QVBoxLayout(frame3));
-    buttons->addWidget(button("cmdEditItem", "Edit Items", frame3));
-    buttons->addWidget(button("cmdCreateItem", "Create Item", frame3));
-    buttons->addWidget(button("cmdDestroy", "Destroy", frame3));
+    QHBoxLayout* row = nullptr;
+    QWidget* page = commandPage(&row);
+    // Five rows fit only with slimmer buttons; the font stays the same.
+    page->setStyleSheet("QPushButton { padding: 1px 4px; }");
+    page->findChild<QWidget*>("CommandArea")->layout()->setSpacing(2);
+    auto* frame3 = gridFrame("Frame3", QString(), page);
+    auto* grid = static_cast<QGridLayout*>(frame3->layout());
+    grid->addWidget(button("cmdEditItem", "Edit Items", frame3), 0, 0);
+    grid->addWidget(button("cmdCreateItem", "Create Item", frame3), 1, 0);
     row->addWidget(frame3);
     return page;
 }
@@ -172,24 +153,24 @@ QWidget* frmMenu::createTravelTab() {
     auto* tree = new QTreeWidget(locations);
     tree->setObjectName("tvwMap");
     tree->setHeaderHidden(true);
-    locationsLayout->addWidget(tree, 1);
+    locationsLayout->addWidget(tree, 2);
     auto* list = new QTreeWidget(locations);
     list->setObjectName("ListLocation");
     list->setRootIsDecorated(false);
     list->setHeaderLabels({"Name", "Location", "Index"});
     list->header()->setStretchLastSection(false);
-    locationsLayout->addWidget(list, 2);
+    locationsLayout->addWidget(list, 3);
     row->addWidget(locations, 1);
 
-    auto* side = compact(new QVBoxLayout);
+    row->addWidget(gridFrame("Frame12", "Travel Commands", page));
     auto* coordinates = frame("Frame15", "Coordinates", page);
-    auto* coordinatesLayout = compact(new QHBoxLayout(coordinates));
-    coordinatesLayout->addWidget(lineEdit("txtLocation", coordinates));
-    side->addWidget(coordinates);
-    auto* commands = frame("Frame12", "Travel Commands", page);
-    compact(new QGridLayout(commands));
-    side->addWidget(commands, 1);
-    row->addLayout(side);
+    auto* coordinatesLayout = compact(new QVBoxLayout(coordinates));
+    auto* location = lineEdit("txtLocation", coordinates);
+    location->setMinimumWidth(QFontMetrics(location->font()).horizontalAdvance("6143,4095,-127") +
+                              12);
+    coordinatesLayout->addWidget(location);
+    coordinatesLayout->addStretch(1);
+    row->addWidget(coordinates);
     return page;
 }
 
@@ -234,9 +215,9 @@ QWidget* frmMenu::createLauncherTab() {
 QWidget* frmMenu::createMiscTab() {
     auto* page = new QWidget;
     auto* row = compact(new QHBoxLayout(page));
-    row->addWidget(frame("Frame6", "Spells", page), 1);
-    row->addWidget(frame("Frame7", "Music", page), 1);
-    row->addWidget(frame("Frame8", "Sound Effects", page), 1);
+    row->addWidget(gridFrame("Frame6", "Spells", page), 1);
+    row->addWidget(gridFrame("Frame7", "Music", page), 1);
+    row->addWidget(gridFrame("Frame8", "Sound Effects", page), 1);
     auto* frame19 = frame("Frame19", QString(), page);
     auto* buttons = compact(new QVBoxLayout(frame19));
     buttons->addWidget(button("cmdEditPKG", "Edit Packages", frame19));
@@ -249,12 +230,9 @@ QWidget* frmMenu::createMiscTab() {
 QWidget* frmMenu::createSpawnsTab() {
     auto* page = new QWidget;
     auto* row = compact(new QHBoxLayout(page));
-    auto* region = frame("Frame9", "Region Spawner", page);
-    compact(new QVBoxLayout(region))->addWidget(lineEdit("TextClearRegion", region));
-    row->addWidget(region, 1);
-    auto* spawnet = frame("Frame10", "Spawnet", page);
-    compact(new QVBoxLayout(spawnet))->addWidget(lineEdit("TextRunego", spawnet));
-    row->addWidget(spawnet, 1);
+    row->addWidget(gridFrame("Frame9", "Region Spawner", page), 1);
+    row->addWidget(gridFrame("Frame10", "Spawnet", page), 1);
+    row->addStretch(0);
     return page;
 }
 
@@ -263,11 +241,22 @@ QWidget* frmMenu::createCommandsTab() {
     auto* row = compact(new QHBoxLayout(page));
     auto* frame13 = frame("Frame13", "Buttons", page);
     auto* fields = compact(new QGridLayout(frame13));
+    txtCommandsCaption = lineEdit("txtCommandsCaption", frame13);
+    txtCommandsCommand = lineEdit("txtCommandsCommand", frame13);
     fields->addWidget(new QLabel("Caption", frame13), 0, 0);
-    fields->addWidget(lineEdit("txtCommandsCaption", frame13), 0, 1);
+    fields->addWidget(txtCommandsCaption, 0, 1, 1, 2);
     fields->addWidget(new QLabel("Command", frame13), 1, 0);
-    fields->addWidget(lineEdit("txtCommandsCommand", frame13), 1, 1);
-    row->addWidget(frame13, 2);
+    fields->addWidget(txtCommandsCommand, 1, 1, 1, 2);
+    cmdCommandsAdd = button("cmdCommandsAdd", "Add", frame13);
+    cmdCommandsChange = button("cmdCommandsChange", "Change", frame13);
+    cmdCommandsRemove = button("cmdCommandsRemove", "Clear", frame13);
+    cmdCommandsDone = button("cmdCommandsDone", "Done", frame13);
+    fields->addWidget(cmdCommandsAdd, 2, 0);
+    fields->addWidget(cmdCommandsDone, 2, 0);
+    fields->addWidget(cmdCommandsChange, 2, 1);
+    fields->addWidget(cmdCommandsRemove, 2, 2);
+    cmdCommandsDone->hide();
+    row->addWidget(frame13, 3);
 
     auto* grid = new QGridLayout;
     grid->setSpacing(2);
@@ -276,11 +265,20 @@ QWidget* frmMenu::createCommandsTab() {
         auto* b = new QPushButton(page);
         b->setObjectName(name);
         b->setAutoDefault(false);
+        b->setProperty("slot", slot);
         b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         UserCMD[static_cast<std::size_t>(slot)] = b;
         grid->addWidget(b, slot % 4, slot / 4);
+        connect(b, &QPushButton::clicked, this, [this, slot] { UserCMD_Click(slot); });
     }
     row->addLayout(grid, 5);
+
+    connect(cmdCommandsAdd, &QPushButton::clicked, this, [this] { cmdCommandsAdd_Click(); });
+    connect(cmdCommandsChange, &QPushButton::clicked, this, [this] { cmdCommandsChange_Click(); });
+    connect(cmdCommandsRemove, &QPushButton::clicked, this, [this] { cmdCommandsRemove_Click(); });
+    connect(cmdCommandsDone, &QPushButton::clicked, this, [this] { cmdCommandsDone_Click(); });
+    connect(txtCommandsCaption, &QLineEdit::returnPressed, txtCommandsCommand,
+            [this] { txtCommandsCommand->setFocus(Qt::OtherFocusReason); });
     return page;
 }
 

@@ -15,7 +15,7 @@ frmProgresswindow::frmProgresswindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(ListProgress);
-    resize(360, 200);
+    resize(430, 200);
 }
 
 void frmProgresswindow::appendLine(const QString& line) {

@@ -26,7 +26,10 @@ ActivationOutcome X11DesktopInput::activateWindow(std::string_view title) {
     if (display == nullptr) {
         return ActivationOutcome::NotFound;
     }
-    return X11WindowActivator(display).activate(title);
+    X11WindowActivator activator(display);
+    const auto outcome = activator.activate(title);
+    target_ = activator.activated();
+    return outcome;
 }
 
 TypingOutcome X11DesktopInput::typeKeys(const std::vector<KeyStroke>& strokes) {
@@ -34,7 +37,7 @@ TypingOutcome X11DesktopInput::typeKeys(const std::vector<KeyStroke>& strokes) {
     if (display == nullptr) {
         return {false, "no X display"};
     }
-    return X11KeyTyper(display, timings_).type(strokes);
+    return X11KeyTyper(display, timings_).type(strokes, target_);
 }
 
 }  // namespace kaj::platform::x11

@@ -22,6 +22,7 @@ class X11DesktopInput : public DesktopInput {
     Display* connection();
 
     Display* display_ = nullptr;
+    unsigned long target_ = 0;  // the window activated last
     TypingTimings timings_;
 };
 

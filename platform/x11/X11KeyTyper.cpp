@@ -10,6 +10,7 @@
 
 #include "KeySymbols.h"
 #include "X11ErrorTrap.h"
+#include "X11WindowActivator.h"
 
 namespace kaj::platform::x11 {
 namespace {
@@ -167,7 +168,7 @@ class SpareKeyLender {
 X11KeyTyper::X11KeyTyper(Display* display, TypingTimings timings)
     : display_(display), timings_(timings) {}
 
-TypingOutcome X11KeyTyper::type(const std::vector<KeyStroke>& strokes) {
+TypingOutcome X11KeyTyper::type(const std::vector<KeyStroke>& strokes, Window target) {
     int eventBase = 0;
     int errorBase = 0;
     int major = 0;
@@ -180,7 +181,12 @@ TypingOutcome X11KeyTyper::type(const std::vector<KeyStroke>& strokes) {
     SpareKeyLender lender(display_, keymap.spareCodes(), timings_.beforeRestoringMapping);
     ModifierGuard modifiers(display_);
 
+    std::size_t typed = 0;
     for (const auto& stroke : strokes) {
+        if (target != 0 && !windowHasFocus(display_, target)) {
+            return {false, "the window lost the keyboard focus after " + std::to_string(typed) +
+                               " of " + std::to_string(strokes.size()) + " keys"};
+        }
         std::optional<KeyPlacement> placement;
         std::vector<KeySym> candidates;
         if (stroke.isNamed) {
@@ -213,6 +219,7 @@ TypingOutcome X11KeyTyper::type(const std::vector<KeyStroke>& strokes) {
         XTestFakeKeyEvent(display_, placement->code, False, CurrentTime);
         XFlush(display_);
         std::this_thread::sleep_for(timings_.betweenStrokes);
+        ++typed;
     }
     modifiers.set(0);
     XSync(display_, False);

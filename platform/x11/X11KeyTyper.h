@@ -20,11 +20,12 @@ struct TypingTimings {
 
 // Types key strokes through the XTest extension into the window that has the focus.
 // Characters missing from the keymap go through spare keycodes, remapped for the
-// call; modifiers pressed here are released on every path.
+// call; modifiers pressed here are released on every path. With a target window,
+// typing stops as soon as the focus leaves it, so no key lands in another window.
 class X11KeyTyper {
   public:
     explicit X11KeyTyper(Display* display, TypingTimings timings = {});
-    TypingOutcome type(const std::vector<KeyStroke>& strokes);
+    TypingOutcome type(const std::vector<KeyStroke>& strokes, Window target = 0);
 
   private:
     Display* display_;

@@ -155,10 +155,10 @@ std::optional<Window> X11WindowActivator::findWindow(std::string_view title) con
     return std::nullopt;
 }
 
-bool X11WindowActivator::hasFocus(Window window) const {
+bool windowHasFocus(Display* display, Window window) {
     Window focus = 0;
     int revert = 0;
-    XGetInputFocus(display_, &focus, &revert);
+    XGetInputFocus(display, &focus, &revert);
     // The focus may rest on a child of the top-level window (toolkits and Wine do that).
     while (focus != 0 && focus != PointerRoot) {
         if (focus == window) {
@@ -168,7 +168,7 @@ bool X11WindowActivator::hasFocus(Window window) const {
         Window parent = 0;
         Window* children = nullptr;
         unsigned int count = 0;
-        if (XQueryTree(display_, focus, &rootReturn, &parent, &children, &count) == 0) {
+        if (XQueryTree(display, focus, &rootReturn, &parent, &children, &count) == 0) {
             return false;
         }
         if (children != nullptr) {
@@ -206,7 +206,9 @@ ActivationOutcome X11WindowActivator::activate(std::string_view title) {
     if (!window) {
         return ActivationOutcome::NotFound;
     }
-    if (hasFocus(*window)) {
+    activated_ = 0;
+    if (windowHasFocus(display_, *window)) {
+        activated_ = *window;
         return ActivationOutcome::Activated;
     }
     const bool throughWindowManager = windowManagerSupportsActivation();
@@ -217,7 +219,8 @@ ActivationOutcome X11WindowActivator::activate(std::string_view title) {
     const auto deadline = start + focusTimeout_;
     bool fellBack = !throughWindowManager;
     while (Clock::now() < deadline) {
-        if (hasFocus(*window)) {
+        if (windowHasFocus(display_, *window)) {
+            activated_ = *window;
             return ActivationOutcome::Activated;
         }
         // A window manager may refuse or delay the request; setting the focus
@@ -228,7 +231,11 @@ ActivationOutcome X11WindowActivator::activate(std::string_view title) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return hasFocus(*window) ? ActivationOutcome::Activated : ActivationOutcome::NotFocused;
+    if (!windowHasFocus(display_, *window)) {
+        return ActivationOutcome::NotFocused;
+    }
+    activated_ = *window;
+    return ActivationOutcome::Activated;
 }
 
 }  // namespace kaj::platform::x11

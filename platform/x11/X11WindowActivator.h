@@ -12,6 +12,9 @@
 
 namespace kaj::platform::x11 {
 
+// Whether the keyboard focus rests on the window or on one of its children.
+bool windowHasFocus(Display* display, Window window);
+
 struct TopLevelWindow {
     Window id = 0;
     std::string title;  // Windows-1252
@@ -28,15 +31,17 @@ class X11WindowActivator {
     std::vector<TopLevelWindow> topLevelWindows() const;
     std::optional<Window> findWindow(std::string_view title) const;
     ActivationOutcome activate(std::string_view title);
+    // The window the last successful activate() gave the focus to.
+    Window activated() const { return activated_; }
 
   private:
     bool windowManagerSupportsActivation() const;
     std::string titleOf(Window window) const;
-    bool hasFocus(Window window) const;
     void requestActivation(Window window, bool throughWindowManager);
 
     Display* display_;
     std::chrono::milliseconds focusTimeout_;
+    Window activated_ = 0;
 };
 
 }  // namespace kaj::platform::x11

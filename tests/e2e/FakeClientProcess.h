@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "TempFolder.h"
+#include "X11WindowActivator.h"
 
 extern char** environ;
 
@@ -59,11 +60,30 @@ class FakeClientProcess {
             argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         posix_spawn(&pid_, argv[0], nullptr, nullptr, argv.data(), environ);
-        for (int i = 0; i < 500 && !std::filesystem::exists(ready); ++i) {
+        // Ready once mapped, and listed where the sender looks (a window manager
+        // frames and lists a window a moment after it maps).
+        Display* display = XOpenDisplay(nullptr);
+        for (int i = 0; i < 1000 && display != nullptr; ++i) {
+            if (std::filesystem::exists(ready) && isListed(display, title)) {
+                break;
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        // Give a window manager the moment it takes to frame and list the window.
-        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        // A window manager focuses a new window, or falls back after a closed one,
+        // a moment later; a user's client has long been open when a command comes.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        if (display != nullptr) {
+            XCloseDisplay(display);
+        }
+    }
+
+    static bool isListed(Display* display, const std::string& title) {
+        for (const auto& window : platform::x11::X11WindowActivator(display).topLevelWindows()) {
+            if (window.title == title) {
+                return true;
+            }
+        }
+        return false;
     }
     ~FakeClientProcess() {
         if (pid_ > 0) {

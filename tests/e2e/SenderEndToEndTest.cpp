@@ -7,6 +7,8 @@
 #include "FakeClientProcess.h"
 #include "RecordingDialogs.h"
 #include "X11DesktopInput.h"
+#include "X11KeyTyper.h"
+#include "X11WindowActivator.h"
 
 namespace kaj::e2e {
 namespace {
@@ -111,6 +113,31 @@ TEST_F(SenderEndToEnd, KajcliTypesLikeTheConsoleAndFailsWithoutAClient) {
     EXPECT_EQ(errors, "The user command cannot be typed: unknown key name {BAD} at character 2.\n");
     const std::string expected = "\n." + utf8 + "\n" + "\n." + utf8 + "\nHi\nBc\n";
     EXPECT_EQ(client.waitForLog(expected.size()), expected);
+}
+
+}  // namespace
+}  // namespace kaj::e2e
+
+namespace kaj::e2e {
+namespace {
+
+TEST(KeyTyperEndToEnd, TypingStopsWhenTheTargetDoesNotHoldTheFocus) {
+    FakeClientProcess focused("Ultima Online");
+    FakeClientProcess elsewhere("Other Window");
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    platform::x11::X11WindowActivator activator(display);
+    ASSERT_EQ(activator.activate("Ultima Online"), platform::ActivationOutcome::Activated);
+    const auto other = activator.findWindow("Other Window");
+    ASSERT_TRUE(other.has_value());
+    const std::vector<platform::KeyStroke> keys(5, platform::KeyStroke::text('x'));
+    const auto outcome = platform::x11::X11KeyTyper(display).type(keys, *other);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.error, "the window lost the keyboard focus after 0 of 5 keys");
+    EXPECT_TRUE(platform::x11::X11KeyTyper(display).type(keys, activator.activated()).ok);
+    EXPECT_EQ(focused.waitForLog(5), "xxxxx");
+    EXPECT_EQ(elsewhere.log(), "");
+    XCloseDisplay(display);
 }
 
 }  // namespace

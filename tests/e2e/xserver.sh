@@ -10,7 +10,14 @@ mkdir -p "$state"
 case "$action" in
 start)
     "$0" stop "$display" "$3" || true
-    rm -f "/tmp/.X${display#:}-lock" "/tmp/.X11-unix/X${display#:}"
+    # A server left on this display by an earlier run that did not stop it.
+    lock="/tmp/.X${display#:}-lock"
+    if [ -f "$lock" ]; then
+        old=$(tr -d ' ' <"$lock" || true)
+        [ -n "$old" ] && kill "$old" 2>/dev/null || true
+        for _ in $(seq 40); do kill -0 "$old" 2>/dev/null || break; sleep 0.05; done
+    fi
+    rm -f "$lock" "/tmp/.X11-unix/X${display#:}"
     Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 100); do

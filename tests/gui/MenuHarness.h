@@ -8,6 +8,7 @@
 
 #include "RecordingDesktopInput.h"
 #include "RecordingDialogs.h"
+#include "Registry.h"
 #include "Shell.h"
 #include "TempFolder.h"
 #include "frmMenu.h"
@@ -26,6 +27,8 @@ class RecordingShell : public platform::Shell {
 // A main window over a program folder of its own, with recording dialogs, desktop and shell.
 struct MenuHarness {
     TempFolder folder;
+    TempFolder winePrefix;
+    platform::WineRegistry registry{winePrefix.path()};
     platform::RecordingDialogs dialogs;
     platform::RecordingDesktopInput desktop;
     RecordingShell shell;
@@ -35,7 +38,7 @@ struct MenuHarness {
 
     console::frmMenu& open() {
         menu = std::make_unique<console::frmMenu>(
-            console::ConsoleServices{dialogs, desktop, shell, folder.path()});
+            console::ConsoleServices{dialogs, desktop, shell, registry, folder.path()});
         menu->Form_Load();
         menu->show();
         QCoreApplication::processEvents();

@@ -26,7 +26,8 @@ TEST(WineRegistry, ThirtyTwoBitViewWinsOverThePlainKey) {
         "\"Other\"=dword:00000001\n");
     WineRegistry registry(prefix.path());
     EXPECT_EQ(registry.localMachineString(kClientKey, "ExePath"), "C:\\Games\\UO\\client.exe");
-    EXPECT_FALSE(registry.localMachineString(kClientKey, "Other").has_value());
+    EXPECT_EQ(registry.localMachineString(kClientKey, "Other"),
+              "1");  // a 32-bit number, in decimal
     EXPECT_FALSE(registry.localMachineString("SOFTWARE\\Missing", "ExePath").has_value());
     EXPECT_FALSE(
         WineRegistry(prefix / "none").localMachineString(kClientKey, "ExePath").has_value());

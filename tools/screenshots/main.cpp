@@ -10,7 +10,9 @@
 #include "FrmMessage.h"
 #include "RecordingDesktopInput.h"
 #include "RecordingDialogs.h"
+#include "Registry.h"
 #include "Shell.h"
+#include "frmAbout.h"
 #include "frmMap.h"
 #include "frmMenu.h"
 #include "frmProgresswindow.h"
@@ -43,7 +45,9 @@ int main(int argc, char** argv) {
     kaj::platform::RecordingDialogs dialogs;
     kaj::platform::RecordingDesktopInput desktop;
     auto shell = kaj::platform::makeSystemShell();
-    kaj::console::frmMenu menu({dialogs, desktop, *shell, std::filesystem::path(argv[1])});
+    auto registry = kaj::platform::makeSystemRegistry();
+    kaj::console::frmMenu menu(
+        {dialogs, desktop, *shell, *registry, std::filesystem::path(argv[1])});
     menu.Form_Load();
     menu.show();
     bool ok = save(menu.progressWindow(), out + "/progress.png");
@@ -55,6 +59,9 @@ int main(int argc, char** argv) {
     }
     menu.SSTab1->setCurrentIndex(kaj::console::kTabTravel);
     ok = save(menu.mapWindow(), out + "/map.png") && ok;
+    menu.showAbout();
+    ok = save(menu.aboutWindow(), out + "/about.png") && ok;
+    menu.messageWindow()->lblMessageLabel->setText("Please Select a Location for this Command");
     menu.messageWindow()->show();
     ok = save(menu.messageWindow(), out + "/message.png") && ok;
     return ok ? 0 : 1;
