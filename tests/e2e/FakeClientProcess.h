@@ -12,40 +12,13 @@
 #include <thread>
 #include <vector>
 
+#include "RunProgram.h"
 #include "TempFolder.h"
 #include "X11WindowActivator.h"
 
 extern char** environ;
 
 namespace kaj::testing {
-
-// Runs a program with arguments and waits for it; returns its exit status and,
-// when asked, what it wrote on standard error.
-inline int runProgram(const std::vector<std::string>& arguments,
-                      std::string* errorOutput = nullptr) {
-    TempFolder scratch;
-    const auto errors = scratch / "stderr.txt";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    std::vector<char*> argv;
-    for (const auto& a : arguments)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        return -1;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (errorOutput != nullptr) {
-        *errorOutput = TempFolder::read(errors);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 // A fakeclient window with a title, logging into a file of its own.
 class FakeClientProcess {

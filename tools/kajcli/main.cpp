@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "RenderArtCli.h"
 #include "SendCommandCli.h"
 
 namespace {
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "send") == 0) {
         return kaj::cli::runSend(argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "render-art") == 0) {
+        return kaj::cli::runRenderArt(argc - 2, argv + 2);
     }
     printUsage();
     return 2;

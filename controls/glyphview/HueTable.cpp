@@ -1,0 +1,37 @@
+#include "HueTable.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "Colour555.h"
+
+namespace kaj::glyph {
+
+HueTable::HueTable(std::vector<std::uint8_t> wholeBlocks) : blocks_(std::move(wholeBlocks)) {
+    blocks_.resize(blocks_.size() / kHueBlockSize * kHueBlockSize);
+}
+
+HueTable HueTable::load(const std::filesystem::path& huesFile) {
+    std::ifstream in(huesFile, std::ios::binary);
+    if (!in) {
+        return {};
+    }
+    return HueTable(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in),
+                                              std::istreambuf_iterator<char>()));
+}
+
+std::uint32_t HueTable::convert(std::uint16_t colour, std::uint32_t hue) const {
+    if (hue == 0 || hue > 8 * blockCount()) {
+        return controls::convertColour555(colour);
+    }
+    const std::size_t record = (hue - 1) % 8;
+    const std::size_t block = (hue - 1) / 8;
+    // The grey level takes bit 15 along with red, so it reaches 41: past the 32
+    // colours, into the record's other words.
+    const unsigned grey = ((colour & 31u) + ((colour >> 5) & 31u) + (colour >> 10)) / 3u;
+    const std::size_t at = block * kHueBlockSize + 4 + record * 88 + grey * 2;
+    const auto word = static_cast<std::uint16_t>(blocks_[at] | (blocks_[at + 1] << 8));
+    return controls::convertColour555(word);
+}
+
+}  // namespace kaj::glyph

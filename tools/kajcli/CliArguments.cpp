@@ -1,0 +1,73 @@
+#include "CliArguments.h"
+
+#include <QImage>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace kaj::cli {
+
+bool parseOptions(int argc, char** argv, std::map<std::string, std::string>& options) {
+    for (int i = 0; i < argc; i += 2) {
+        const std::string name = argv[i];
+        if (!name.starts_with("--") || i + 1 >= argc) {
+            return false;
+        }
+        options[name.substr(2)] = argv[i + 1];
+    }
+    return true;
+}
+
+std::optional<std::int64_t> parseInteger(const std::string& text) {
+    if (text.empty())
+        return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const long long value = std::strtoll(text.c_str(), &end, 0);
+    if (errno != 0 || end == text.c_str() || *end != '\0')
+        return std::nullopt;
+    return value;
+}
+
+bool parseSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos)
+        return false;
+    const auto w = parseInteger(text.substr(0, x));
+    const auto h = parseInteger(text.substr(x + 1));
+    if (!w || !h || *w < 1 || *h < 1 || *w > 16384 || *h > 16384)
+        return false;
+    width = static_cast<int>(*w);
+    height = static_cast<int>(*h);
+    return true;
+}
+
+std::optional<std::uint32_t> parseBackground(const std::string& text) {
+    if (text.size() != 6)
+        return std::nullopt;
+    char* end = nullptr;
+    const unsigned long rgb = std::strtoul(text.c_str(), &end, 16);
+    if (*end != '\0')
+        return std::nullopt;
+    const std::uint32_t red = (rgb >> 16) & 0xFF;
+    const std::uint32_t green = (rgb >> 8) & 0xFF;
+    const std::uint32_t blue = rgb & 0xFF;
+    return blue * 65536 + green * 256 + red;
+}
+
+bool writePng(const std::string& path, const std::uint8_t* bgr, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* line = image.scanLine(y);
+        const std::uint8_t* source =
+            bgr + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3;
+        for (int x = 0; x < width; ++x) {
+            line[x * 3] = source[x * 3 + 2];
+            line[x * 3 + 1] = source[x * 3 + 1];
+            line[x * 3 + 2] = source[x * 3];
+        }
+    }
+    return image.save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace kaj::cli

@@ -1,0 +1,445 @@
+#include "ClientDataWriter.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <map>
+#include <stdexcept>
+#include <vector>
+
+namespace kaj::clientdata {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A generator whose sequence is the same on every system.
+class Random {
+  public:
+    explicit Random(std::uint32_t seed) : state_(seed * 2654435761u + 1) {}
+    std::uint32_t next() {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return state_;
+    }
+    std::uint16_t colour() { return static_cast<std::uint16_t>(next() & 0x7FFF); }
+
+  private:
+    std::uint32_t state_;
+};
+
+void put16(Bytes& out, std::uint32_t v) {
+    out.push_back(static_cast<std::uint8_t>(v));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void put32(Bytes& out, std::uint32_t v) {
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+
+// A data file and its index file, built together.
+class MulPair {
+  public:
+    explicit MulPair(std::size_t records) : index_(records) {}
+    void add(std::size_t n, const Bytes& data, std::uint32_t extra = 0) {
+        addCut(n, data, data.size(), extra);
+    }
+    // Stores the data whole but records a shorter length.
+    void addCut(std::size_t n, const Bytes& data, std::size_t recordedLength,
+                std::uint32_t extra = 0) {
+        index_.at(n) = {static_cast<std::int32_t>(data_.size()),
+                        static_cast<std::int32_t>(recordedLength), extra};
+        data_.insert(data_.end(), data.begin(), data.end());
+    }
+    void write(const std::filesystem::path& dataPath,
+               const std::filesystem::path& indexPath) const {
+        std::ofstream(dataPath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(data_.data()),
+                   static_cast<std::streamsize>(data_.size()));
+        Bytes index;
+        for (const auto& entry : index_) {
+            put32(index, static_cast<std::uint32_t>(entry.offset));
+            put32(index, static_cast<std::uint32_t>(entry.length));
+            put32(index, entry.extra);
+        }
+        std::ofstream(indexPath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(index.data()),
+                   static_cast<std::streamsize>(index.size()));
+    }
+
+  private:
+    struct Entry {
+        std::int32_t offset = -1;
+        std::int32_t length = -1;
+        std::uint32_t extra = 0;
+    };
+    Bytes data_;
+    std::vector<Entry> index_;
+};
+
+Bytes landTile(Random& random, bool checker = false) {
+    Bytes out;
+    const std::uint16_t a = random.colour();
+    const std::uint16_t b = random.colour();
+    for (int i = 0; i < 1012; ++i) {
+        put16(out,
+              checker ? ((i / 3) % 2 ? a : b) : static_cast<std::uint16_t>((a + i * 37) & 0x7FFF));
+    }
+    return out;
+}
+
+// Item art from rows of (skip, run colours) lists.
+struct Run {
+    int skip;
+    std::vector<std::uint16_t> colours;
+};
+Bytes itemArt(int width, int height, const std::vector<std::vector<Run>>& rows,
+              std::uint32_t header = 1) {
+    Bytes pixels;
+    std::vector<std::uint16_t> offsets;
+    for (int r = 0; r < height; ++r) {
+        offsets.push_back(static_cast<std::uint16_t>(pixels.size() / 2));
+        if (r < static_cast<int>(rows.size())) {
+            for (const auto& run : rows[static_cast<std::size_t>(r)]) {
+                put16(pixels, static_cast<std::uint32_t>(run.skip));
+                put16(pixels, static_cast<std::uint32_t>(run.colours.size()));
+                for (auto c : run.colours)
+                    put16(pixels, c);
+            }
+        }
+        put16(pixels, 0);
+        put16(pixels, 0);
+    }
+    Bytes out;
+    put32(out, header);
+    put16(out, static_cast<std::uint32_t>(width));
+    put16(out, static_cast<std::uint32_t>(height));
+    for (auto o : offsets)
+        put16(out, o);
+    out.insert(out.end(), pixels.begin(), pixels.end());
+    return out;
+}
+
+std::vector<std::vector<Run>> solid(int width, int height, Random& random) {
+    std::vector<std::vector<Run>> rows;
+    for (int r = 0; r < height; ++r) {
+        const std::uint16_t c = random.colour();
+        rows.push_back({Run{0, std::vector<std::uint16_t>(static_cast<std::size_t>(width), c)}});
+    }
+    return rows;
+}
+
+struct Chunk {
+    int row;  // row marker, 0-15
+    int x;    // signed offset
+    std::vector<std::uint8_t> indexes;
+};
+Bytes animation(Random& random, const std::vector<Chunk>& chunks, std::int16_t h1, std::int16_t h4,
+                std::uint32_t frameCount = 1, bool endMarker = true, std::uint32_t firstFrame = 4) {
+    Bytes out;
+    for (int i = 0; i < 256; ++i)
+        put16(out, random.colour() | (i == 7 ? 0x8000u : 0u));
+    put32(out, frameCount);
+    for (std::uint32_t i = 0; i < frameCount; ++i)
+        put32(out, firstFrame + i * 0);
+    // Frame offsets count from the end of the palette; the frame follows the table.
+    if (frameCount > 0 && firstFrame == 4) {
+        // Rewrite the first offset to point past the table.
+        const std::uint32_t past = 4 + 4 * frameCount;
+        for (int k = 0; k < 4; ++k)
+            out[512 + 4 + static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(past >> (8 * k));
+    }
+    put16(out, static_cast<std::uint16_t>(h1));
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, static_cast<std::uint16_t>(h4));
+    for (const auto& chunk : chunks) {
+        put16(out,
+              static_cast<std::uint32_t>((chunk.row & 15) << 12 | (chunk.indexes.size() & 0xFFF)));
+        put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(chunk.x * 64)));
+        out.insert(out.end(), chunk.indexes.begin(), chunk.indexes.end());
+    }
+    if (endMarker) {
+        put16(out, 0x7FFF);
+        put16(out, 0x7FFF);
+    }
+    return out;
+}
+
+std::vector<Chunk> figure(int rows, int width, int firstX, std::uint8_t paletteStart) {
+    std::vector<Chunk> chunks;
+    for (int r = 0; r < rows; ++r) {
+        Chunk chunk{r % 16, firstX + (r % 5) - 2, {}};
+        for (int i = 0; i < width - (r % 7); ++i)
+            chunk.indexes.push_back(static_cast<std::uint8_t>(paletteStart + r + i));
+        chunks.push_back(chunk);
+        if (r % 4 == 1) {  // a second run on the same row
+            chunks.push_back(Chunk{r % 16,
+                                   firstX + width + 3,
+                                   {paletteStart, static_cast<std::uint8_t>(paletteStart + 1)}});
+        }
+    }
+    return chunks;
+}
+
+Bytes gump(int width, int height, Random& random, std::uint32_t* extra) {
+    std::vector<Bytes> rows;
+    for (int r = 0; r < height; ++r) {
+        Bytes row;
+        int x = 0;
+        while (x < width) {
+            const int length = std::min(width - x, 1 + static_cast<int>(random.next() % 9));
+            const std::uint16_t colour = (random.next() % 5 == 0) ? 0 : random.colour();
+            put32(row, static_cast<std::uint32_t>(length) << 16 | colour);
+            if (random.next() % 4 == 0)
+                put32(row, random.colour());  // a run of length 0
+            x += length;
+        }
+        rows.push_back(row);
+    }
+    Bytes out;
+    std::uint32_t offset = static_cast<std::uint32_t>(height);
+    for (const auto& row : rows) {
+        put32(out, offset);
+        offset += static_cast<std::uint32_t>(row.size() / 4);
+    }
+    for (const auto& row : rows)
+        out.insert(out.end(), row.begin(), row.end());
+    *extra = static_cast<std::uint32_t>(width) << 16 | static_cast<std::uint32_t>(height);
+    return out;
+}
+
+Bytes colours(std::size_t count, Random& random) {
+    Bytes out;
+    std::uint16_t base = random.colour();
+    for (std::size_t i = 0; i < count; ++i)
+        put16(out, static_cast<std::uint16_t>((base + i * 3) & 0x7FFF));
+    return out;
+}
+
+Bytes multi(const std::vector<std::array<int, 4>>& parts) {
+    Bytes out;
+    for (const auto& p : parts) {
+        put16(out, static_cast<std::uint32_t>(p[0]));
+        put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(p[1])));
+        put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(p[2])));
+        put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(p[3])));
+        put32(out, 0);
+    }
+    return out;
+}
+
+void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace
+
+void writeClientData(const std::filesystem::path& folder, const ClientDataOptions& options) {
+    std::filesystem::create_directories(folder);
+    Random random(options.seed);
+
+    // Art: land, items, character tests.
+    MulPair art(0x8000 + 20400);
+    for (int land = 0; land < 16; ++land)
+        art.add(static_cast<std::size_t>(land), landTile(random, land == 3));
+    art.addCut(16, landTile(random), 100);
+    {
+        std::vector<std::vector<Run>> rows;
+        for (int r = 0; r < 30; ++r) {
+            rows.push_back({Run{0, std::vector<std::uint16_t>(8, random.colour())},
+                            Run{4, std::vector<std::uint16_t>(8, random.colour())}});
+        }
+        art.add(0x4000 + 0, itemArt(20, 30, rows));
+    }
+    {
+        std::vector<std::vector<Run>> rows;
+        for (int r = 0; r < 44; ++r) {
+            if (r % 6 == 5) {
+                rows.push_back({});
+                continue;
+            }
+            rows.push_back({Run{r % 11, std::vector<std::uint16_t>(
+                                            static_cast<std::size_t>(3 + r % 9), random.colour())},
+                            Run{2 + r % 3, std::vector<std::uint16_t>(5, random.colour())}});
+        }
+        art.add(0x4000 + 1, itemArt(44, 44, rows));
+    }
+    {
+        Bytes fallback;
+        put32(fallback, 0);
+        const Bytes tile = landTile(random);
+        fallback.insert(fallback.end(), tile.begin(), tile.end());
+        art.add(0x4000 + 2, fallback);
+    }
+    art.add(0x4000 + 3, itemArt(300, 200, solid(300, 200, random)));
+    art.add(0x4000 + 4, itemArt(0, 5, {}));
+    art.add(0x4000 + 5, itemArt(1025, 5, {}));
+    {
+        auto rows = solid(16, 6, random);
+        rows[2] = {Run{1500, std::vector<std::uint16_t>(600, random.colour())}};
+        art.add(0x4000 + 6, itemArt(16, 6, rows));
+    }
+    {
+        const Bytes item = itemArt(24, 24, solid(24, 24, random));
+        art.addCut(0x4000 + 7, item, 8 + 48 + 5 * (8 + 48) + 20);
+    }
+    for (int part = 0; part < 8; ++part) {
+        const int height = 20 + part * 10;
+        std::vector<std::vector<Run>> rows;
+        const std::uint16_t c = random.colour();
+        for (int r = 0; r < height; ++r) {
+            const int inset = r < 22 ? 22 - r : 0;
+            rows.push_back(
+                {Run{inset, std::vector<std::uint16_t>(static_cast<std::size_t>(44 - 2 * inset),
+                                                       static_cast<std::uint16_t>(c + r))}});
+        }
+        art.add(0x4000 + 8 + static_cast<std::size_t>(part), itemArt(44, height, rows));
+    }
+    art.add(0x4000 + 0x3FFF, itemArt(10, 10, solid(10, 10, random)));
+    for (int test : {0, 1, 2, 3, 20399})
+        art.add(0x8000 + static_cast<std::size_t>(test), itemArt(12, 12, solid(12, 12, random)));
+    art.write(folder / "art.mul", folder / "artidx.mul");
+
+    // Creatures.
+    MulPair anim(35200);
+    auto body = [](std::uint32_t b) -> std::size_t {
+        if (b < 200)
+            return b * 110 + 1;
+        if (b < 400)
+            return b * 65 + 9001;
+        return b * 175 - 35000 + 1;
+    };
+    std::uint8_t paletteStart = 10;
+    for (std::uint32_t b : {1u, 150u, 159u, 160u, 199u, 200u, 398u, 399u, 400u, 401u}) {
+        anim.add(body(b),
+                 animation(random, figure(30 + static_cast<int>(b % 20), 18, -9, paletteStart), -20,
+                           static_cast<std::int16_t>(40 + b % 10)));
+        paletteStart = static_cast<std::uint8_t>(paletteStart + 13);
+    }
+    for (std::size_t wrong : {19401u, 34826u})
+        anim.add(wrong, animation(random, figure(15, 200, -100, 0), 0, 100));
+    anim.add(body(2), animation(random, figure(5, 5, 0, 0), 0, 10, 0));
+    anim.add(body(3), animation(random, figure(5, 5, 0, 0), 0, 10, 1, true, 50000));
+    anim.add(body(4), animation(random, figure(12, 10, -5, 3), 0, 10, 1, false));
+    {
+        auto chunks = figure(20, 8, -120, 60);
+        anim.add(body(5), animation(random, chunks, -70, 40));
+    }
+    anim.write(folder / "anim.mul", folder / "anim.idx");
+
+    // Multis.
+    MulPair multis(8182);
+    multis.add(0, multi({{8, -1, -1, 0},
+                         {9, 0, -1, 0},
+                         {10, 1, -1, 0},
+                         {11, -1, 0, 0},
+                         {12, 0, 0, 0},
+                         {13, 0, 0, 0},
+                         {8, 0, 0, 5},
+                         {14, 1, 0, 10},
+                         {15, 1, 1, 0},
+                         {9, -1, 1, 20}}));
+    multis.add(1, multi({{8, 0, 0, 0}, {9, 1, 0, 0}, {10, 2, 1, 0}, {11, 3, 2, 5}}));
+    multis.add(2, multi({{12, 0, 0, -100}, {8, 0, 0, 0}, {9, 0, 0, 3}}));
+    multis.add(8181, multi({{10, 0, 0, 0}}));
+    multis.write(folder / "multi.mul", folder / "multi.idx");
+
+    // Gumps.
+    MulPair gumps(8);
+    std::uint32_t extra = 0;
+    Bytes g0 = gump(40, 30, random, &extra);
+    gumps.add(0, g0, extra);
+    gumps.add(1, gump(4, 4, random, &extra), 4);
+    gumps.add(2, gump(5000, 10, random, &extra), extra);
+    Bytes g3 = gump(40, 30, random, &extra);
+    gumps.addCut(3, g3, g3.size() / 3, extra);
+    gumps.write(folder / "gumpart.mul", folder / "gumpidx.mul");
+
+    // Textures.
+    MulPair textures(8);
+    textures.add(0, colours(64 * 64, random), 0);
+    textures.add(1, colours(128 * 128, random), 1);
+    textures.add(2, colours(32 * 32, random), 32);
+    textures.add(3, colours(128 * 128, random), 0);
+    textures.addCut(4, colours(64 * 64, random), 1000, 64);
+    textures.write(folder / "texmaps.mul", folder / "texidx.mul");
+
+    // Lights.
+    MulPair lights(100);
+    auto levels = [&](int w, int h) {
+        Bytes out;
+        for (int i = 0; i < w * h; ++i)
+            out.push_back(static_cast<std::uint8_t>(random.next()));
+        return out;
+    };
+    lights.add(0, levels(32, 20), 20u << 16 | 32u);
+    lights.add(1, levels(16, 16), 16);
+    lights.add(99, levels(8, 8), 8u << 16 | 8u);
+    lights.write(folder / "light.mul", folder / "lightidx.mul");
+
+    // Tile data: only the item heights matter here.
+    {
+        const bool wide = options.tileData == TileDataKind::Wide;
+        const std::size_t land = wide ? 0x78800 : 428032;
+        const std::size_t record = wide ? 41 : 37;
+        Bytes tiles(land, 0);
+        for (int block = 0; block < 16; ++block) {
+            put32(tiles, 0);
+            for (int i = 0; i < 32; ++i) {
+                Bytes rec(record, 0);
+                rec[wide ? 20 : 16] = static_cast<std::uint8_t>(((block * 32 + i) * 7) % 100);
+                tiles.insert(tiles.end(), rec.begin(), rec.end());
+            }
+        }
+        writeFile(folder / "tiledata.mul", tiles);
+    }
+
+    // Hues: three whole blocks and a partial one.
+    {
+        Bytes hues;
+        for (int block = 0; block < 3; ++block) {
+            put32(hues, 0);
+            for (int h = 0; h < 8; ++h) {
+                const std::uint16_t start = random.colour();
+                for (int g = 0; g < 44; ++g)
+                    put16(hues, static_cast<std::uint16_t>(
+                                    (start + g * 33 + (g >= 32 ? 0x2000 : 0)) & 0x7FFF));
+            }
+        }
+        for (int i = 0; i < 100; ++i)
+            hues.push_back(static_cast<std::uint8_t>(random.next()));
+        writeFile(folder / "hues.mul", hues);
+    }
+    writeFile(folder / "client.exe", Bytes{'M', 'Z'});
+}
+
+void writeWinePrefix(const std::filesystem::path& prefix,
+                     const std::filesystem::path& clientFolder) {
+    std::filesystem::create_directories(prefix / "dosdevices");
+    const auto link = prefix / "dosdevices" / "z:";
+    std::error_code ignored;
+    std::filesystem::remove(link, ignored);
+    std::filesystem::create_directory_symlink("/", link);
+    std::string windowsPath =
+        "Z:" + std::filesystem::absolute(clientFolder).lexically_normal().string();
+    std::string escaped;
+    for (char c : windowsPath) {
+        if (c == '/')
+            escaped += "\\\\";
+        else
+            escaped += c;
+    }
+    if (!escaped.ends_with("\\\\"))
+        escaped += "\\\\";
+    std::ofstream out(prefix / "system.reg", std::ios::binary);
+    out << "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win32\n\n"
+        << "[Software\\\\Origin Worlds Online\\\\Ultima Online\\\\1.0] 1700000000\n"
+        << "\"ExePath\"=\"" << escaped << "client.exe\"\n";
+}
+
+}  // namespace kaj::clientdata
