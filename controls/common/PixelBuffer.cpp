@@ -1,5 +1,7 @@
 #include "PixelBuffer.h"
 
+#include <cstring>
+
 namespace kaj::controls {
 
 void PixelBuffer::resizeForBounds(int boundsWidth, int boundsHeight) {
@@ -9,10 +11,17 @@ void PixelBuffer::resizeForBounds(int boundsWidth, int boundsHeight) {
 }
 
 void PixelBuffer::fill(std::uint32_t converted) {
-    for (std::size_t at = 0; at + 2 < bytes_.size(); at += 3) {
+    if (bytes_.empty()) {
+        return;
+    }
+    const std::size_t stride = static_cast<std::size_t>(width_) * 3;
+    for (std::size_t at = 0; at < stride; at += 3) {
         bytes_[at] = static_cast<std::uint8_t>(converted >> 16);
         bytes_[at + 1] = static_cast<std::uint8_t>(converted >> 8);
         bytes_[at + 2] = static_cast<std::uint8_t>(converted);
+    }
+    for (std::size_t row = 1; row < static_cast<std::size_t>(height_); ++row) {
+        std::memcpy(bytes_.data() + row * stride, bytes_.data(), stride);
     }
 }
 

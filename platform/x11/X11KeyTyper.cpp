@@ -23,7 +23,7 @@ struct KeyPlacement {
 // A copy of the core keymap, with the keycodes that carry no symbol at all.
 class KeymapView {
   public:
-    explicit KeymapView(Display* display) : display_(display) {
+    explicit KeymapView(Display* display) {
         XDisplayKeycodes(display, &minCode_, &maxCode_);
         KeySym* symbols = XGetKeyboardMapping(display, static_cast<KeyCode>(minCode_),
                                               maxCode_ - minCode_ + 1, &perCode_);
@@ -65,7 +65,6 @@ class KeymapView {
         return index < symbols_.size() ? symbols_[index] : NoSymbol;
     }
 
-    Display* display_;
     int minCode_ = 8;
     int maxCode_ = 255;
     int perCode_ = 0;

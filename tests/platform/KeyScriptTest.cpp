@@ -69,8 +69,10 @@ TEST(KeyScript, EveryNamedKeyAndAliasIsKnownInAnyCase) {
     }
     for (int f = 1; f <= 16; ++f) {
         const auto key = static_cast<NamedKey>(static_cast<int>(NamedKey::F1) + f - 1);
-        EXPECT_EQ(strokes("{F" + std::to_string(f) + "}"), std::vector{KeyStroke::named(key)});
-        EXPECT_EQ(namedKeyName(key), "F" + std::to_string(f));
+        std::string name = "F";
+        name += std::to_string(f);
+        EXPECT_EQ(strokes("{" + name + "}"), std::vector{KeyStroke::named(key)});
+        EXPECT_EQ(namedKeyName(key), name);
     }
     EXPECT_EQ(errorOf("{F17}").problem, "unknown key name {F17}");
 }

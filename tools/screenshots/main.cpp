@@ -2,11 +2,13 @@
 // writes a PNG of the main window for each tab, and of the other windows.
 #include <QApplication>
 #include <QDir>
+#include <QGridLayout>
 #include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
 
+#include "CGlyphViewCtrl.h"
 #include "FrmMessage.h"
 #include "RecordingDesktopInput.h"
 #include "RecordingDialogs.h"
@@ -59,6 +61,23 @@ int main(int argc, char** argv) {
     }
     menu.SSTab1->setCurrentIndex(kaj::console::kTabTravel);
     ok = save(menu.mapWindow(), out + "/map.png") && ok;
+    {
+        // The art control as a host shows it: the client's folder comes from the registry.
+        QWidget host;
+        host.setWindowTitle("GlyphView");
+        auto* grid = new QGridLayout(&host);
+        const int pictures[][3] = {{0, 1, 20}, {1, 400, 0}, {2, 0, 0}, {3, 0, 0},
+                                   {4, 3, 0},  {5, 1, 0},   {7, 0, 0}, {0, 0, 0}};
+        for (int i = 0; i < 8; ++i) {
+            auto* control = new kaj::glyph::CGlyphViewCtrl(&host);
+            control->setFixedSize(160, 160);
+            control->SetObject(static_cast<std::int16_t>(pictures[i][0]), pictures[i][1]);
+            control->setArtColor(static_cast<std::int16_t>(pictures[i][2]));
+            grid->addWidget(control, i / 4, i % 4);
+        }
+        host.show();
+        ok = save(&host, out + "/glyphview.png") && ok;
+    }
     menu.showAbout();
     ok = save(menu.aboutWindow(), out + "/about.png") && ok;
     menu.messageWindow()->lblMessageLabel->setText("Please Select a Location for this Command");
