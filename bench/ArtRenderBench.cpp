@@ -110,8 +110,8 @@ void ReadKind(benchmark::State& state) {
     const Kind& kind = kKinds[state.range(0)];
     const auto index = glyph::renderedIndex(kind.type, kind.index).value();
     for (auto _ : state) {
-        auto data = glyph::DataFile::open(demoClient() / kind.data);
-        auto indexFile = glyph::DataFile::open(demoClient() / kind.indexFile);
+        auto data = controls::DataFile::open(demoClient() / kind.data);
+        auto indexFile = controls::DataFile::open(demoClient() / kind.indexFile);
         auto record = indexFile->indexRecord(index);
         auto bytes = data->recordBytes(*record);
         benchmark::DoNotOptimize(bytes.data());
@@ -139,8 +139,8 @@ void ReadAllItems(benchmark::State& state) {
     const auto folder = manyItems();
     for (auto _ : state) {
         for (std::uint32_t item = 0; item < 0x4000; ++item) {
-            auto data = glyph::DataFile::open(folder / "art.mul");
-            auto indexFile = glyph::DataFile::open(folder / "artidx.mul");
+            auto data = controls::DataFile::open(folder / "art.mul");
+            auto indexFile = controls::DataFile::open(folder / "artidx.mul");
             auto bytes = data->recordBytes(*indexFile->indexRecord(0x4000 + item));
             benchmark::DoNotOptimize(bytes.data());
         }

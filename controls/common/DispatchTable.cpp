@@ -74,7 +74,7 @@ bool DispatchTable::put(int id, const AutomationValue& value) const {
     return true;
 }
 
-bool DispatchTable::invoke(int id, const std::vector<AutomationValue>& arguments,
+bool DispatchTable::invoke(int id, std::vector<AutomationValue>& arguments,
                            AutomationValue& result) const {
     const Member* member = find(id);
     if (member == nullptr || !member->method || arguments.size() != member->argumentCount)

@@ -15,7 +15,8 @@ class DispatchTable {
   public:
     using Getter = std::function<AutomationValue()>;
     using Putter = std::function<void(const AutomationValue&)>;
-    using Method = std::function<AutomationValue(const std::vector<AutomationValue>&)>;
+    // Arguments passed by reference are written back into the vector.
+    using Method = std::function<AutomationValue(std::vector<AutomationValue>&)>;
 
     void addProperty(int id, std::string name, Getter get, Putter put);
     void addMethod(int id, std::string name, std::size_t argumentCount, Method method);
@@ -28,8 +29,11 @@ class DispatchTable {
     // the wrong number of arguments.
     bool get(int id, AutomationValue& out) const;
     bool put(int id, const AutomationValue& value) const;
-    bool invoke(int id, const std::vector<AutomationValue>& arguments,
-                AutomationValue& result) const;
+    // Arguments passed by reference come back changed in the vector.
+    bool invoke(int id, std::vector<AutomationValue>& arguments, AutomationValue& result) const;
+    bool invoke(int id, std::vector<AutomationValue>&& arguments, AutomationValue& result) const {
+        return invoke(id, arguments, result);
+    }
 
   private:
     struct Member {

@@ -9,6 +9,9 @@
 
 namespace kaj::glyph {
 
+using controls::DataFile;
+using controls::IndexRecord;
+
 // Where a picture goes: the buffer, the shifts that multis give their parts, and
 // the hue that items and creatures take.
 struct DrawTarget {

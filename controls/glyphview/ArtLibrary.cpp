@@ -5,6 +5,8 @@
 #include "FileLookup.h"
 
 namespace kaj::glyph {
+
+using controls::DataFile;
 namespace {
 
 struct TypeFiles {

@@ -83,11 +83,10 @@ void CGlyphViewCtrl::buildDispatch() {
     dispatch_.addProperty(
         kDispArtColor, "ArtColor", [this] { return AutomationValue(ArtColor()); },
         [this](const AutomationValue& v) { setArtColor(controls::toInt16(v)); });
-    dispatch_.addMethod(kDispSetObject, "SetObject", 2,
-                        [this](const std::vector<AutomationValue>& a) {
-                            SetObject(controls::toInt16(a[0]), controls::toInt32(a[1]));
-                            return AutomationValue{};
-                        });
+    dispatch_.addMethod(kDispSetObject, "SetObject", 2, [this](std::vector<AutomationValue>& a) {
+        SetObject(controls::toInt16(a[0]), controls::toInt32(a[1]));
+        return AutomationValue{};
+    });
     dispatch_.addProperty(kDispReadyState, "ReadyState",
                           [this] { return AutomationValue(ReadyState()); }, {});
 }

@@ -7,6 +7,8 @@
 
 namespace kaj::glyph {
 
+using controls::DataFile;
+
 enum class TileDataLayout {
     Classic,  // 32-bit flags: item blocks of 1188 bytes after 428032 bytes of land
     Wide,     // 64-bit flags of current clients: blocks of 1316 bytes after 0x78800

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const glyph::HueTable hues(std::vector<std::uint8_t>(glyph::kHueBlockSize * 2, 0x5A));
     controls::PixelBuffer buffer;
     buffer.resizeForBounds(sizes & 0xFF, sizes >> 8);
-    const glyph::IndexRecord index{0, length, extra};
+    const controls::IndexRecord index{0, length, extra};
     glyph::DrawTarget target{buffer, hues, static_cast<std::int8_t>(shifts & 0xFF) * 8,
                              static_cast<std::int8_t>(shifts >> 8) * 8, hue};
     for (int kind = 0; kind < 6; ++kind) {

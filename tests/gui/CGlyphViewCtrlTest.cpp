@@ -8,6 +8,7 @@
 #include "CGlyphViewPropPage.h"
 #include "ClientDataWriter.h"
 #include "Colour555.h"
+#include "ControlLibrary.h"
 #include "ControlRegistry.h"
 #include "GlyphViewEntryPoints.h"
 #include "TempFolder.h"
@@ -200,24 +201,28 @@ TEST_F(GlyphViewFixture, ThePropertyPageEditsTheThreeProperties) {
 
 TEST(GlyphViewLibrary, RegistersItsClassesAndCreatesTheControlByProgramId) {
     auto& registry = controls::ControlRegistry::instance();
-    ASSERT_EQ(DllRegisterServer(), kSucceeded);
+    std::string error;
+    const auto library = controls::ControlLibrary::open(KAJ_GLYPHVIEW_LIBRARY, &error);
+    ASSERT_TRUE(library.has_value()) << error;
+    ASSERT_EQ(library->registerServer(), kSucceeded);
     const auto entry = registry.find("GLYPHVIEW.GlyphViewCtrl.1");
     ASSERT_TRUE(entry.has_value());
     EXPECT_EQ(entry->typeName, "GlyphView Control");
     EXPECT_EQ(entry->categories.size(), 2u);
     EXPECT_EQ(registry.find("GLYPHVIEW.GlyphViewPropPage.1")->typeName, "GlyphView Property Page");
-    EXPECT_EQ(DllCanUnloadNow(), kSucceeded);
+    EXPECT_EQ(library->canUnloadNow(), kSucceeded);
     {
         std::unique_ptr<QWidget> created(registry.create("GLYPHVIEW.GlyphViewCtrl.1", nullptr));
         ASSERT_NE(dynamic_cast<CGlyphViewCtrl*>(created.get()), nullptr);
-        EXPECT_EQ(DllCanUnloadNow(), kStillInUse);
+        EXPECT_EQ(library->canUnloadNow(), kStillInUse);
     }
-    EXPECT_EQ(DllCanUnloadNow(), kSucceeded);
-    EXPECT_NE(DllGetClassObject("GLYPHVIEW.GlyphViewPropPage.1"), nullptr);
-    EXPECT_EQ(DllGetClassObject("OTHER.Control.1"), nullptr);
-    EXPECT_EQ(DllUnregisterServer(), kSucceeded);
+    EXPECT_EQ(library->canUnloadNow(), kSucceeded);
+    std::unique_ptr<QWidget> page(library->create("GLYPHVIEW.GlyphViewPropPage.1", nullptr));
+    EXPECT_NE(dynamic_cast<CGlyphViewPropPage*>(page.get()), nullptr);
+    EXPECT_EQ(library->create("OTHER.Control.1", nullptr), nullptr);
+    EXPECT_EQ(library->unregisterServer(), kSucceeded);
     EXPECT_FALSE(registry.find("GLYPHVIEW.GlyphViewCtrl.1").has_value());
-    EXPECT_EQ(DllUnregisterServer(), kClassFailed);
+    EXPECT_EQ(library->unregisterServer(), kClassFailed);
 }
 
 }  // namespace

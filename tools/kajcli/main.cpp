@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "MapCli.h"
 #include "RenderArtCli.h"
 #include "SendCommandCli.h"
 
@@ -25,6 +26,12 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "send") == 0) {
         return kaj::cli::runSend(argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "render-map") == 0) {
+        return kaj::cli::runRenderMap(argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "map-height") == 0) {
+        return kaj::cli::runMapHeight(argc - 2, argv + 2);
     }
     if (std::strcmp(argv[1], "render-art") == 0) {
         return kaj::cli::runRenderArt(argc - 2, argv + 2);

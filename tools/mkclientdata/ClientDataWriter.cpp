@@ -418,6 +418,166 @@ void writeClientData(const std::filesystem::path& folder, const ClientDataOption
     writeFile(folder / "client.exe", Bytes{'M', 'Z'});
 }
 
+namespace {
+
+constexpr std::uint16_t kWater = 0x00A8;
+constexpr std::uint16_t kSand = 0x0016;
+constexpr std::uint16_t kGrass = 0x0003;
+constexpr std::uint16_t kForest = 0x00C4;
+constexpr std::uint16_t kRock = 0x022C;
+constexpr std::uint16_t kRoad = 0x0071;
+constexpr std::uint16_t kTree = 0x0CCA;
+constexpr std::uint16_t kFloor = 0x0519;
+constexpr std::uint16_t kWall = 0x0064;
+constexpr std::uint16_t kRoof = 0x05B0;
+constexpr std::uint16_t kCellar = 0x0A50;
+
+std::uint32_t latticeValue(std::uint32_t seed, int x, int y) {
+    std::uint32_t h = seed * 0x9E3779B1u ^ static_cast<std::uint32_t>(x) * 0x85EBCA77u ^
+                      static_cast<std::uint32_t>(y) * 0xC2B2AE3Du;
+    h ^= h >> 15;
+    h *= 0x2C1B3C6Du;
+    h ^= h >> 12;
+    return h & 0xFFFF;
+}
+
+// Bilinear value noise on a lattice of the given spacing, 0 ... 65535.
+int noise(std::uint32_t seed, int x, int y, int spacing) {
+    const int gx = x / spacing;
+    const int gy = y / spacing;
+    const int fx = x % spacing;
+    const int fy = y % spacing;
+    const long long a = latticeValue(seed, gx, gy);
+    const long long b = latticeValue(seed, gx + 1, gy);
+    const long long c = latticeValue(seed, gx, gy + 1);
+    const long long d = latticeValue(seed, gx + 1, gy + 1);
+    const long long top = a * (spacing - fx) + b * fx;
+    const long long bottom = c * (spacing - fx) + d * fx;
+    return static_cast<int>((top * (spacing - fy) + bottom * fy) /
+                            (static_cast<long long>(spacing) * spacing));
+}
+
+bool isTown(int x, int y) {
+    return x % 384 >= 160 && x % 384 < 224 && y % 384 >= 160 && y % 384 < 224;
+}
+
+}  // namespace
+
+WorldCell generatedCell(std::uint32_t seed, int x, int y) {
+    const int elevation =
+        (noise(seed, x, y, 256) * 3 + noise(seed + 1, x, y, 48)) / 4;  // 0 ... 65535
+    const int sea = 30000;
+    if (elevation < sea) {
+        return {static_cast<std::uint16_t>(kWater + (x + y) % 4), -5};
+    }
+    const auto altitude = static_cast<std::int8_t>(std::min(60, (elevation - sea) / 400));
+    if (x % 512 == 256 || y % 512 == 256)
+        return {kRoad, altitude};
+    if (elevation < sea + 600)
+        return {kSand, altitude};
+    if (altitude > 45)
+        return {kRock, altitude};
+    if (noise(seed + 2, x, y, 32) > 44000)
+        return {kForest, altitude};
+    return {static_cast<std::uint16_t>(kGrass + (x * 7 + y * 3) % 3), altitude};
+}
+
+void writeMapData(const std::filesystem::path& folder, std::uint32_t seed) {
+    std::filesystem::create_directories(folder);
+    std::ofstream map(folder / "map0.mul", std::ios::binary);
+    Bytes index;
+    index.reserve(static_cast<std::size_t>(768) * 512 * 12);
+    Bytes statics;
+    Bytes block;
+    Bytes records;
+    for (int bx = 0; bx < 768; ++bx) {
+        Bytes column;
+        column.reserve(512 * 196);
+        for (int by = 0; by < 512; ++by) {
+            records.clear();
+            put32(column, 0);
+            for (int cy = 0; cy < 8; ++cy) {
+                for (int cx = 0; cx < 8; ++cx) {
+                    const int x = bx * 8 + cx;
+                    const int y = by * 8 + cy;
+                    const WorldCell cell = generatedCell(seed, x, y);
+                    put16(column, cell.tile);
+                    column.push_back(static_cast<std::uint8_t>(cell.altitude));
+                    auto addStatic = [&](std::uint16_t object, int altitude) {
+                        put16(records, object);
+                        records.push_back(static_cast<std::uint8_t>(cx));
+                        records.push_back(static_cast<std::uint8_t>(cy));
+                        records.push_back(
+                            static_cast<std::uint8_t>(static_cast<std::int8_t>(altitude)));
+                        put16(records, 0);
+                    };
+                    if (cell.tile >= kWater && cell.tile < kWater + 4)
+                        continue;
+                    if (isTown(x, y)) {
+                        const int house = (x % 16 < 12 && y % 16 < 12) ? 1 : 0;
+                        if (house) {
+                            const bool edge =
+                                x % 16 == 0 || x % 16 == 11 || y % 16 == 0 || y % 16 == 11;
+                            addStatic(kFloor, cell.altitude);
+                            if (edge)
+                                addStatic(static_cast<std::uint16_t>(kWall + (x + y) % 2),
+                                          cell.altitude);
+                            addStatic(static_cast<std::uint16_t>(kRoof + (x / 16 + y / 16) % 3),
+                                      cell.altitude + 20);
+                        }
+                        if (x % 384 == 170 && y % 384 == 170)
+                            addStatic(kCellar, cell.altitude - 5);
+                    } else if (cell.tile == kForest && (x * 13 + y * 7) % 5 == 0) {
+                        addStatic(static_cast<std::uint16_t>(kTree + (x + y) % 3), cell.altitude);
+                    }
+                }
+            }
+            if (records.empty()) {
+                put32(index, 0xFFFFFFFFu);
+                put32(index, 0);
+            } else {
+                put32(index, static_cast<std::uint32_t>(statics.size()));
+                put32(index, static_cast<std::uint32_t>(records.size()));
+                statics.insert(statics.end(), records.begin(), records.end());
+            }
+            put32(index, 0);
+        }
+        map.write(reinterpret_cast<const char*>(column.data()),
+                  static_cast<std::streamsize>(column.size()));
+    }
+    if (!map)
+        throw std::runtime_error("cannot write " + (folder / "map0.mul").string());
+    writeFile(folder / "staidx0.mul", index);
+    writeFile(folder / "statics0.mul", statics);
+
+    Random random(seed);
+    Bytes radar;
+    for (int entry = 0; entry < 65536; ++entry)
+        put16(radar, random.colour());
+    auto colour = [&](std::uint32_t entry, std::uint16_t value) {
+        radar[entry * 2] = static_cast<std::uint8_t>(value);
+        radar[entry * 2 + 1] = static_cast<std::uint8_t>(value >> 8);
+    };
+    auto rgb = [](int r, int g, int b) { return static_cast<std::uint16_t>(r << 10 | g << 5 | b); };
+    for (int i = 0; i < 4; ++i)
+        colour(kWater + static_cast<std::uint32_t>(i), rgb(2, 6 + i, 20 + i));
+    colour(kSand, rgb(27, 25, 15));
+    for (int i = 0; i < 3; ++i)
+        colour(kGrass + static_cast<std::uint32_t>(i), rgb(6 + i, 20 + i, 5));
+    colour(kForest, rgb(3, 13, 3));
+    colour(kRock, rgb(16, 15, 14));
+    colour(kRoad, rgb(20, 14, 8));
+    for (int i = 0; i < 3; ++i)
+        colour(0x4000 + kTree + static_cast<std::uint32_t>(i), rgb(1, 9 + i, 2));
+    colour(0x4000 + kFloor, rgb(22, 18, 12));
+    colour(0x4000 + kWall, rgb(25, 25, 25));
+    colour(0x4000 + kWall + 1, rgb(23, 23, 24));
+    for (int i = 0; i < 3; ++i)
+        colour(0x4000 + kRoof + static_cast<std::uint32_t>(i), rgb(22 + i * 3, 4, 3));
+    colour(0x4000 + kCellar, rgb(31, 0, 31));
+    writeFile(folder / "radarcol.mul", radar);
+}
+
 void writeWinePrefix(const std::filesystem::path& prefix,
                      const std::filesystem::path& clientFolder) {
     std::filesystem::create_directories(prefix / "dosdevices");

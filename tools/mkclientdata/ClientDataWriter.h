@@ -53,6 +53,23 @@ struct ClientDataOptions {
 //                hue h colour g: a ramp of its own; words 32-43 hold colours of their own
 void writeClientData(const std::filesystem::path& folder, const ClientDataOptions& options);
 
+// Writes a full-size world: map0.mul (768 x 512 blocks), staidx0.mul, statics0.mul
+// and radarcol.mul. Sea and land from seeded noise, hills with altitudes up to 60,
+// sand shores, grass, forests and rock; roads along every 512th row and column of
+// cells on land; towns every 384 cells on land, whose houses hold several statics
+// per cell (a floor at the ground's altitude, walls at the same altitude, a roof 20
+// above); trees in forests; a cellar static 5 below the ground in every town; the
+// blocks of the sea and of open land hold no statics. radarcol.mul gives every land
+// tile and every static a colour of its own.
+void writeMapData(const std::filesystem::path& folder, std::uint32_t seed);
+
+// What the generated world holds at a cell, for tests that check the pictures.
+struct WorldCell {
+    std::uint16_t tile;
+    std::int8_t altitude;
+};
+WorldCell generatedCell(std::uint32_t seed, int x, int y);
+
 // A Wine prefix whose registry names folder/client.exe as the client's ExePath
 // (through drive Z:, as Wine maps it to /).
 void writeWinePrefix(const std::filesystem::path& prefix,

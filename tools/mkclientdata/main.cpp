@@ -1,5 +1,6 @@
-// mkclientdata FOLDER [--seed N] [--tiledata classic|wide] [--wine-prefix DIR]
-// Writes synthetic client data files (see ClientDataWriter.h for what each holds).
+// mkclientdata FOLDER [--seed N] [--tiledata classic|wide] [--wine-prefix DIR] [--map yes|no]
+// Writes synthetic client data files (see ClientDataWriter.h for what each holds);
+// the world map files too unless --map no.
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     }
     kaj::clientdata::ClientDataOptions options;
     std::string prefix;
+    bool map = true;
     for (int i = 2; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         const std::string value = argv[i + 1];
@@ -24,6 +26,8 @@ int main(int argc, char** argv) {
         } else if (option == "--tiledata") {
             options.tileData = value == "wide" ? kaj::clientdata::TileDataKind::Wide
                                                : kaj::clientdata::TileDataKind::Classic;
+        } else if (option == "--map") {
+            map = value != "no";
         } else if (option == "--wine-prefix") {
             prefix = value;
         } else {
@@ -33,6 +37,9 @@ int main(int argc, char** argv) {
     }
     try {
         kaj::clientdata::writeClientData(argv[1], options);
+        if (map) {
+            kaj::clientdata::writeMapData(argv[1], options.seed);
+        }
         if (!prefix.empty()) {
             kaj::clientdata::writeWinePrefix(prefix, argv[1]);
         }

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
 
 #include "CGlyphViewCtrl.h"
+#include "CTerrainViewCtrl.h"
 #include "FrmMessage.h"
 #include "RecordingDesktopInput.h"
 #include "RecordingDialogs.h"
@@ -77,6 +79,22 @@ int main(int argc, char** argv) {
         }
         host.show();
         ok = save(&host, out + "/glyphview.png") && ok;
+    }
+    {
+        // The map control at three zoom levels, statics on.
+        QWidget host;
+        host.setWindowTitle("TerrainView");
+        auto* row = new QHBoxLayout(&host);
+        for (int zoom : {-4, 0, 2}) {
+            auto* control = new kaj::terrain::CTerrainViewCtrl(&host);
+            control->setFixedSize(320, 240);
+            control->SetCenter(192, 192);
+            control->setZoomLevel(static_cast<std::int16_t>(zoom));
+            control->setDrawStatics(true);
+            row->addWidget(control);
+        }
+        host.show();
+        ok = save(&host, out + "/terrainview.png") && ok;
     }
     menu.showAbout();
     ok = save(menu.aboutWindow(), out + "/about.png") && ok;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-namespace kaj::glyph {
+namespace kaj::controls {
 
 // An index record: where a picture's data lies in its data file.
 struct IndexRecord {
@@ -38,4 +38,4 @@ class DataFile {
     std::uint64_t size_ = 0;
 };
 
-}  // namespace kaj::glyph
+}  // namespace kaj::controls

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <utility>
 
-namespace kaj::glyph {
+namespace kaj::controls {
 
 std::optional<DataFile> DataFile::open(const std::filesystem::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -90,4 +90,4 @@ std::vector<std::uint8_t> DataFile::recordBytes(const IndexRecord& record) const
     return bytes;
 }
 
-}  // namespace kaj::glyph
+}  // namespace kaj::controls

@@ -1,0 +1,98 @@
+// 800 x 600 map views at several zoom levels, each beside its floor: the same map
+// strips, statics index strips and statics records read without being decoded.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "ClientDataWriter.h"
+#include "DataFile.h"
+#include "MapRenderer.h"
+
+namespace {
+
+using namespace kaj;
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+std::filesystem::path generatedWorld() {
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / "kaj-bench-world";
+        if (!std::filesystem::exists(path / "map0.mul"))
+            clientdata::writeMapData(path, 3);
+        return path;
+    }();
+    return folder;
+}
+
+// A view centred on a town, so that statics are there to read.
+terrain::MapView viewAt(int zoom, bool statics) {
+    return terrain::MapView{static_cast<std::int16_t>(zoom), 192, 192, statics};
+}
+
+void RenderMap(benchmark::State& state) {
+    const auto view = viewAt(static_cast<int>(state.range(0)), state.range(1) != 0);
+    const auto renderer = terrain::MapRenderer::fromFolder(generatedWorld());
+    controls::PixelBuffer buffer;
+    for (auto _ : state) {
+        renderer.render(view, kWidth, kHeight, buffer);
+        benchmark::DoNotOptimize(buffer.bytes().data());
+    }
+}
+
+void ReadMap(benchmark::State& state) {
+    const auto view = viewAt(static_cast<int>(state.range(0)), state.range(1) != 0);
+    const bool statics = view.drawStatics && view.zoom >= -1;
+    const auto z = terrain::zoomParameters(terrain::clampZoom(view.zoom));
+    const auto columns = terrain::visibleBlocks(view.xCenter, kWidth, terrain::kBlockColumns, z);
+    const auto rows = terrain::visibleBlocks(view.yCenter, kHeight, terrain::kBlockRows, z);
+    const std::size_t blocks = static_cast<std::size_t>(rows.end - rows.first);
+    std::vector<std::uint8_t> strip(blocks * 196);
+    std::vector<std::uint8_t> index(blocks * 12);
+    std::vector<std::uint8_t> records(64 * 1024);
+    for (auto _ : state) {
+        auto map = controls::DataFile::open(generatedWorld() / "map0.mul");
+        auto staticsIndex = controls::DataFile::open(generatedWorld() / "staidx0.mul");
+        auto staticsData = controls::DataFile::open(generatedWorld() / "statics0.mul");
+        for (int bx = columns.first; bx < columns.end; bx += z.blockStep) {
+            const std::uint64_t first =
+                static_cast<std::uint64_t>(bx) * 512 + static_cast<std::uint64_t>(rows.first);
+            map->readAt(first * 196, strip.data(), strip.size());
+            if (!statics)
+                continue;
+            staticsIndex->readAt(first * 12, index.data(), index.size());
+            for (int by = rows.first; by < rows.end; by += z.blockStep) {
+                const std::uint8_t* entry =
+                    index.data() + static_cast<std::size_t>(by - rows.first) * 12;
+                std::int32_t offset = 0;
+                std::int32_t length = 0;
+                std::memcpy(&offset, entry, 4);
+                std::memcpy(&length, entry + 4, 4);
+                if (offset >= 0 && length > 0) {
+                    staticsData->readAt(
+                        static_cast<std::uint64_t>(offset), records.data(),
+                        std::min<std::size_t>(static_cast<std::size_t>(length), records.size()));
+                }
+            }
+        }
+        benchmark::DoNotOptimize(strip.data());
+    }
+}
+
+void zoomLevels(benchmark::internal::Benchmark* b) {
+    for (int zoom : {8, 3, 0, -1}) {
+        b->Args({zoom, 0});
+        b->Args({zoom, 1});
+    }
+    b->Args({-2, 0});
+    b->Args({-4, 0});
+    b->ArgNames({"zoom", "statics"});
+}
+
+BENCHMARK(RenderMap)->Apply(zoomLevels)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadMap)->Apply(zoomLevels)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,331 @@
+#include "CTerrainViewCtrl.h"
+
+#include <QImage>
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <atomic>
+
+#include "ClientFolder.h"
+#include "Registry.h"
+
+namespace kaj::terrain {
+namespace {
+
+std::atomic<int> instances{0};
+
+// The mouse message's key-state word: 1 left, 2 right, 4 Shift, 8 Ctrl, 0x10 middle.
+int keyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    int state = 0;
+    if (buttons & Qt::LeftButton)
+        state |= 0x01;
+    if (buttons & Qt::RightButton)
+        state |= 0x02;
+    if (modifiers & Qt::ShiftModifier)
+        state |= 0x04;
+    if (modifiers & Qt::ControlModifier)
+        state |= 0x08;
+    if (buttons & Qt::MiddleButton)
+        state |= 0x10;
+    return state;
+}
+
+std::int16_t cut16(long long value) {
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
+
+CTerrainViewCtrl::CTerrainViewCtrl(QWidget* parent) : QWidget(parent) {
+    create(controls::clientFolderFromRegistry(*platform::makeSystemRegistry()));
+}
+
+CTerrainViewCtrl::CTerrainViewCtrl(const std::filesystem::path& clientFolder, QWidget* parent)
+    : QWidget(parent) {
+    create(clientFolder);
+}
+
+CTerrainViewCtrl::~CTerrainViewCtrl() {
+    --instances;
+}
+
+int CTerrainViewCtrl::liveInstances() {
+    return instances.load();
+}
+
+void CTerrainViewCtrl::create(const std::filesystem::path& clientFolder) {
+    ++instances;
+    setObjectName("TerrainView1");
+    setMouseTracking(true);
+    readyState_ = 1;
+    view_ = MapView{};
+    modified_ = true;
+    renderer_ = MapRenderer::fromFolder(clientFolder);
+    buildDispatch();
+    readyState_ = kReadyStateComplete;
+    QMetaObject::invokeMethod(
+        this, [this] { emit ReadyStateChange(readyState_); }, Qt::QueuedConnection);
+}
+
+void CTerrainViewCtrl::buildDispatch() {
+    using controls::AutomationValue;
+    using controls::toInt16;
+    using Args = std::vector<AutomationValue>;
+    auto prop = [this](int id, const char* name, auto get, auto put) {
+        dispatch_.addProperty(id, name, get, put);
+    };
+    prop(
+        kZoomLevel, "ZoomLevel", [this] { return AutomationValue(ZoomLevel()); },
+        [this](const AutomationValue& v) { setZoomLevel(toInt16(v)); });
+    prop(
+        kXCenter, "xCenter", [this] { return AutomationValue(xCenter()); },
+        [this](const AutomationValue& v) { setXCenter(toInt16(v)); });
+    prop(
+        kYCenter, "yCenter", [this] { return AutomationValue(yCenter()); },
+        [this](const AutomationValue& v) { setYCenter(toInt16(v)); });
+    prop(
+        kDrawStatics, "DrawStatics", [this] { return AutomationValue(DrawStatics()); },
+        [this](const AutomationValue& v) { setDrawStatics(controls::toBool(v)); });
+    dispatch_.addMethod(kZoomIn, "ZoomIn", 0, [this](Args&) {
+        ZoomIn();
+        return AutomationValue{};
+    });
+    dispatch_.addMethod(kZoomOut, "ZoomOut", 0, [this](Args&) {
+        ZoomOut();
+        return AutomationValue{};
+    });
+    dispatch_.addMethod(kSetCenter, "SetCenter", 2, [this](Args& a) {
+        SetCenter(toInt16(a[0]), toInt16(a[1]));
+        return AutomationValue{};
+    });
+    dispatch_.addMethod(kScroll, "Scroll", 2, [this](Args& a) {
+        Scroll(toInt16(a[0]), toInt16(a[1]));
+        return AutomationValue{};
+    });
+    auto byReference = [this](int id, const char* name, auto method) {
+        dispatch_.addMethod(id, name, 2, [method](Args& a) {
+            std::int16_t x = toInt16(a[0]);
+            std::int16_t y = toInt16(a[1]);
+            method(x, y);
+            a[0] = x;
+            a[1] = y;
+            return AutomationValue{};
+        });
+    };
+    byReference(kCtrlToMap, "CtrlToMap",
+                [this](std::int16_t& x, std::int16_t& y) { CtrlToMap(x, y); });
+    byReference(kMapToCtrl, "MapToCtrl",
+                [this](std::int16_t& x, std::int16_t& y) { MapToCtrl(x, y); });
+    byReference(kGetCenter, "GetCenter",
+                [this](std::int16_t& x, std::int16_t& y) { GetCenter(x, y); });
+    auto single = [this](int id, const char* name, auto method) {
+        dispatch_.addMethod(id, name, 1,
+                            [method](Args& a) { return AutomationValue(method(toInt16(a[0]))); });
+    };
+    single(kCtrlToMapX, "CtrlToMapX", [this](std::int16_t v) { return CtrlToMapX(v); });
+    single(kCtrlToMapY, "CtrlToMapY", [this](std::int16_t v) { return CtrlToMapY(v); });
+    single(kMapToCtrlX, "MapToCtrlX", [this](std::int16_t v) { return MapToCtrlX(v); });
+    single(kMapToCtrlY, "MapToCtrlY", [this](std::int16_t v) { return MapToCtrlY(v); });
+    dispatch_.addMethod(kGetMapHeight, "GetMapHeight", 2, [this](Args& a) {
+        return AutomationValue(GetMapHeight(toInt16(a[0]), toInt16(a[1])));
+    });
+    dispatch_.addProperty(kReadyState, "ReadyState",
+                          [this] { return AutomationValue(ReadyState()); }, {});
+}
+
+void CTerrainViewCtrl::invalidate() {
+    modified_ = true;
+    rendered_ = false;
+    update();
+}
+
+void CTerrainViewCtrl::setZoomLevel(std::int16_t zoom) {
+    // Levels outside those the drawing supports are clamped.
+    view_.zoom = clampZoom(zoom);
+    invalidate();
+}
+
+void CTerrainViewCtrl::setXCenter(std::int16_t x) {
+    if (x != view_.xCenter && x >= 0 && x < kWorldWidth) {
+        view_.xCenter = x;
+        invalidate();
+    }
+}
+
+void CTerrainViewCtrl::setYCenter(std::int16_t y) {
+    if (y != view_.yCenter && y >= 0 && y < kWorldHeight) {
+        view_.yCenter = y;
+        invalidate();
+    }
+}
+
+void CTerrainViewCtrl::setDrawStatics(bool draw) {
+    if (draw != view_.drawStatics) {
+        view_.drawStatics = draw;
+        invalidate();
+    }
+}
+
+void CTerrainViewCtrl::ZoomIn() {
+    if (view_.zoom < kHighestZoom) {
+        ++view_.zoom;
+        invalidate();
+    }
+}
+
+void CTerrainViewCtrl::ZoomOut() {
+    if (view_.zoom >= kLowestZoom + 1) {
+        --view_.zoom;
+        invalidate();
+    }
+}
+
+void CTerrainViewCtrl::SetCenter(std::int16_t x, std::int16_t y) {
+    if ((x == view_.xCenter && y == view_.yCenter) || x < 0 || x >= kWorldWidth || y < 0 ||
+        y >= kWorldHeight) {
+        return;
+    }
+    view_.xCenter = x;
+    view_.yCenter = y;
+    invalidate();
+}
+
+void CTerrainViewCtrl::Scroll(std::int16_t direction, std::int16_t distance) {
+    static constexpr int kSteps[8][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
+                                         {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
+    if (direction < 0 || direction > 7)
+        return;
+    const int dx = kSteps[direction][0] * distance;
+    const int dy = kSteps[direction][1] * distance;
+    if (dx == 0 && dy == 0)
+        return;
+    view_.xCenter = static_cast<std::int16_t>(std::clamp(view_.xCenter + dx, 0, kWorldWidth - 1));
+    view_.yCenter = static_cast<std::int16_t>(std::clamp(view_.yCenter + dy, 0, kWorldHeight - 1));
+    invalidate();
+}
+
+int CTerrainViewCtrl::centreX() const {
+    const QRect r = rect();
+    return (r.left() + r.left() + r.width()) / 2;
+}
+
+int CTerrainViewCtrl::centreY() const {
+    const QRect r = rect();
+    return (r.top() + r.top() + r.height()) / 2;
+}
+
+std::int16_t CTerrainViewCtrl::CtrlToMapX(std::int16_t x) const {
+    const int f = zoomParameters(view_.zoom).scale;
+    const long long d = x - centreX();
+    return cut16(view_.xCenter + (view_.zoom > 0 ? d / f : view_.zoom == 0 ? d : d * f));
+}
+
+std::int16_t CTerrainViewCtrl::CtrlToMapY(std::int16_t y) const {
+    const int f = zoomParameters(view_.zoom).scale;
+    const long long d = y - centreY();
+    return cut16(view_.yCenter + (view_.zoom > 0 ? d / f : view_.zoom == 0 ? d : d * f));
+}
+
+std::int16_t CTerrainViewCtrl::MapToCtrlX(std::int16_t x) const {
+    const int f = zoomParameters(view_.zoom).scale;
+    const long long d = x - view_.xCenter;
+    return cut16((view_.zoom > 0 ? d * f : view_.zoom == 0 ? d : d / f) + centreX());
+}
+
+std::int16_t CTerrainViewCtrl::MapToCtrlY(std::int16_t y) const {
+    const int f = zoomParameters(view_.zoom).scale;
+    const long long d = y - view_.yCenter;
+    return cut16((view_.zoom > 0 ? d * f : view_.zoom == 0 ? d : d / f) + centreY());
+}
+
+void CTerrainViewCtrl::CtrlToMap(std::int16_t& x, std::int16_t& y) const {
+    x = CtrlToMapX(x);
+    y = CtrlToMapY(y);
+}
+
+void CTerrainViewCtrl::MapToCtrl(std::int16_t& x, std::int16_t& y) const {
+    x = MapToCtrlX(x);
+    y = MapToCtrlY(y);
+}
+
+void CTerrainViewCtrl::GetCenter(std::int16_t& x, std::int16_t& y) const {
+    x = view_.xCenter;
+    y = view_.yCenter;
+}
+
+std::int16_t CTerrainViewCtrl::GetMapHeight(std::int16_t x, std::int16_t y) const {
+    return renderer_.mapHeight(x, y);
+}
+
+void CTerrainViewCtrl::saveProperties(controls::PropertyBag& bag) const {
+    bag.versionMajor = kPersistVersionMajor;
+    bag.versionMinor = kPersistVersionMinor;
+    bag.values["DrawStatics"] = view_.drawStatics;
+    bag.values["xCenter"] = view_.xCenter;
+    bag.values["yCenter"] = view_.yCenter;
+    bag.values["ZoomLevel"] = view_.zoom;
+}
+
+bool CTerrainViewCtrl::loadProperties(const controls::PropertyBag& bag) {
+    if (bag.versionMajor > kPersistVersionMajor)
+        return false;
+    view_.drawStatics = controls::toBool(bag.value("DrawStatics", false));
+    view_.xCenter = controls::toInt16(bag.value("xCenter", std::int16_t{3072}));
+    view_.yCenter = controls::toInt16(bag.value("yCenter", std::int16_t{2048}));
+    view_.zoom = clampZoom(controls::toInt16(bag.value("ZoomLevel", std::int16_t{0})));
+    invalidate();
+    return true;
+}
+
+void CTerrainViewCtrl::paintEvent(QPaintEvent*) {
+    const QRect bounds = rect();
+    if (bounds.size() != lastBounds_.size()) {
+        modified_ = true;
+        rendered_ = false;
+        lastBounds_ = bounds;
+    }
+    if (!rendered_) {
+        if (!renderer_.render(view_, bounds.width(), bounds.height(), buffer_)) {
+            return;  // unpainted; the next paint tries again
+        }
+        ++renderCount_;
+    }
+    if (buffer_.width() > 0 && buffer_.height() > 0) {
+        const QImage image(buffer_.bytes().data(), buffer_.width(), buffer_.height(),
+                           buffer_.width() * 3, QImage::Format_BGR888);
+        QPainter(this).drawImage(bounds.topLeft(), image);
+    }
+    modified_ = false;
+    rendered_ = true;
+}
+
+void CTerrainViewCtrl::mousePressEvent(QMouseEvent* event) {
+    const int state = keyState(event->buttons(), event->modifiers());
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        emit MouseDown(static_cast<short>(state & 1), static_cast<short>(state & 4), at.x(),
+                       at.y());
+    if (event->button() == Qt::RightButton)
+        emit MouseDown(static_cast<short>(state & 2), static_cast<short>(state & 4), at.x(),
+                       at.y());
+}
+
+void CTerrainViewCtrl::mouseMoveEvent(QMouseEvent* event) {
+    const int state = keyState(event->buttons(), event->modifiers());
+    const QPoint at = event->position().toPoint();
+    emit MouseMove(static_cast<short>(state & 0x13), static_cast<short>(state & 4), at.x(), at.y());
+}
+
+void CTerrainViewCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    // The key state after a release no longer holds the released button.
+    const int state = keyState(event->buttons(), event->modifiers());
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        emit MouseUp(static_cast<short>(state & 1), static_cast<short>(state & 4), at.x(), at.y());
+    if (event->button() == Qt::RightButton)
+        emit MouseUp(static_cast<short>(state & 2), static_cast<short>(state & 4), at.x(), at.y());
+}
+
+}  // namespace kaj::terrain

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include <cstdint>
+#include <filesystem>
+
+#include "DispatchTable.h"
+#include "MapRenderer.h"
+#include "PixelBuffer.h"
+#include "PropertyBag.h"
+
+namespace kaj::terrain {
+
+// The map control: an overhead map of the world around a centre at one of thirteen
+// zoom levels. Hosts reach it through _DTerrainView (ids 1-16) and its mouse events.
+class Q_DECL_EXPORT CTerrainViewCtrl : public QWidget {
+    Q_OBJECT
+  public:
+    enum DispatchId {
+        kZoomLevel = 1,
+        kXCenter,
+        kYCenter,
+        kDrawStatics,
+        kZoomIn,
+        kZoomOut,
+        kSetCenter,
+        kScroll,
+        kCtrlToMap,
+        kMapToCtrl,
+        kGetCenter,
+        kCtrlToMapX,
+        kCtrlToMapY,
+        kMapToCtrlX,
+        kMapToCtrlY,
+        kGetMapHeight,
+        kReadyState = -525,
+    };
+    static constexpr int kReadyStateComplete = 4;
+    static constexpr int kPersistVersionMajor = 1;
+    static constexpr int kPersistVersionMinor = 0;
+
+    explicit CTerrainViewCtrl(QWidget* parent = nullptr);  // the client through its registry key
+    CTerrainViewCtrl(const std::filesystem::path& clientFolder, QWidget* parent);
+    ~CTerrainViewCtrl() override;
+
+    std::int16_t ZoomLevel() const { return view_.zoom; }
+    void setZoomLevel(std::int16_t zoom);
+    std::int16_t xCenter() const { return view_.xCenter; }
+    void setXCenter(std::int16_t x);
+    std::int16_t yCenter() const { return view_.yCenter; }
+    void setYCenter(std::int16_t y);
+    bool DrawStatics() const { return view_.drawStatics; }
+    void setDrawStatics(bool draw);
+    void ZoomIn();
+    void ZoomOut();
+    void SetCenter(std::int16_t x, std::int16_t y);
+    void Scroll(std::int16_t direction, std::int16_t distance);
+    void CtrlToMap(std::int16_t& x, std::int16_t& y) const;
+    void MapToCtrl(std::int16_t& x, std::int16_t& y) const;
+    void GetCenter(std::int16_t& x, std::int16_t& y) const;
+    std::int16_t CtrlToMapX(std::int16_t x) const;
+    std::int16_t CtrlToMapY(std::int16_t y) const;
+    std::int16_t MapToCtrlX(std::int16_t x) const;
+    std::int16_t MapToCtrlY(std::int16_t y) const;
+    std::int16_t GetMapHeight(std::int16_t x, std::int16_t y) const;
+    std::int32_t ReadyState() const { return readyState_; }
+
+    const controls::DispatchTable& dispatch() const { return dispatch_; }
+    void saveProperties(controls::PropertyBag& bag) const;
+    bool loadProperties(const controls::PropertyBag& bag);
+
+    bool isModified() const { return modified_; }
+    bool isRendered() const { return rendered_; }
+    int renderCount() const { return renderCount_; }
+    const controls::PixelBuffer& buffer() const { return buffer_; }
+    static int liveInstances();
+
+  signals:
+    void MouseDown(short Button, short Shift, int x, int y);
+    void MouseMove(short Button, short Shift, int x, int y);
+    void MouseUp(short Button, short Shift, int x, int y);
+    void ReadyStateChange(int readyState);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void create(const std::filesystem::path& clientFolder);
+    void buildDispatch();
+    void invalidate();
+    int centreX() const;
+    int centreY() const;
+
+    MapRenderer renderer_{{}, {}};
+    MapView view_;
+    controls::PixelBuffer buffer_;
+    controls::DispatchTable dispatch_;
+    QRect lastBounds_;
+    bool rendered_ = false;
+    bool modified_ = true;
+    int renderCount_ = 0;
+    std::int32_t readyState_ = 0;
+};
+
+}  // namespace kaj::terrain

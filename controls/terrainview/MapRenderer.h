@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "MapView.h"
+#include "PixelBuffer.h"
+
+namespace kaj::terrain {
+
+// The radar colours: land tile t uses entry t, static n entry (n + 0x4000) mod 65536.
+class ColourTable {
+  public:
+    ColourTable();  // all black
+    static ColourTable load(const std::filesystem::path& radarcol);
+    std::uint32_t land(std::uint16_t tile) const { return colours_[tile]; }
+    std::uint32_t staticObject(std::uint16_t object) const {
+        return colours_[static_cast<std::uint16_t>(object + 0x4000)];
+    }
+
+  private:
+    std::vector<std::uint32_t> colours_;
+};
+
+// The world map of one client folder.
+class MapRenderer {
+  public:
+    MapRenderer(std::filesystem::path clientFolder, ColourTable colours);
+    static MapRenderer fromFolder(const std::filesystem::path& clientFolder);
+
+    // Renders the view into a buffer sized for the bounds; false, leaving the buffer
+    // as it was, when the map (or, with statics, their files) cannot be opened.
+    bool render(const MapView& view, int boundsWidth, int boundsHeight,
+                controls::PixelBuffer& buffer) const;
+    // The altitude of a world cell; 0 outside the world or the file.
+    std::int16_t mapHeight(int x, int y) const;
+
+    std::filesystem::path file(const std::string& name) const;
+
+  private:
+    std::filesystem::path folder_;
+    ColourTable colours_;
+};
+
+}  // namespace kaj::terrain
