@@ -1,10 +1,7 @@
 #include "CGlyphViewCtrl.h"
 
 #include <QEvent>
-#include <QImage>
-#include <QMetaObject>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <atomic>
 
@@ -40,36 +37,27 @@ short shiftCode(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-CGlyphViewCtrl::CGlyphViewCtrl(QWidget* parent) : QWidget(parent) {
+CGlyphViewCtrl::CGlyphViewCtrl(QWidget* parent) : ControlWidget(instances, parent) {
     create(controls::clientFolderFromRegistry(*platform::makeSystemRegistry()));
 }
 
 CGlyphViewCtrl::CGlyphViewCtrl(const std::filesystem::path& clientFolder, QWidget* parent)
-    : QWidget(parent) {
+    : ControlWidget(instances, parent) {
     create(clientFolder);
 }
 
-CGlyphViewCtrl::~CGlyphViewCtrl() {
-    --instances;
-}
+CGlyphViewCtrl::~CGlyphViewCtrl() = default;
 
 int CGlyphViewCtrl::liveInstances() {
     return instances.load();
 }
 
 void CGlyphViewCtrl::create(const std::filesystem::path& clientFolder) {
-    ++instances;
     setObjectName("GlyphView1");
-    ready_ = false;
-    readyState_ = 1;  // loading
     properties_ = {};
     library_ = ArtLibrary::fromFolder(clientFolder);
     buildDispatch();
-    ready_ = true;
-    readyState_ = kReadyStateComplete;
-    // Told once the host had the chance to connect.
-    QMetaObject::invokeMethod(
-        this, [this] { emit ReadyStateChange(readyState_); }, Qt::QueuedConnection);
+    markReady();
 }
 
 void CGlyphViewCtrl::buildDispatch() {
@@ -89,12 +77,6 @@ void CGlyphViewCtrl::buildDispatch() {
     });
     dispatch_.addProperty(kDispReadyState, "ReadyState",
                           [this] { return AutomationValue(ReadyState()); }, {});
-}
-
-void CGlyphViewCtrl::invalidate() {
-    modified_ = true;
-    rendered_ = false;
-    update();
 }
 
 void CGlyphViewCtrl::setArtType(std::int16_t type) {
@@ -150,28 +132,10 @@ std::uint32_t CGlyphViewCtrl::buttonFace() const {
            static_cast<std::uint32_t>(face.green()) * 256u + static_cast<std::uint32_t>(face.red());
 }
 
-void CGlyphViewCtrl::paintEvent(QPaintEvent*) {
-    if (!ready_) {
-        return;
-    }
-    const QRect bounds = rect();
-    if (bounds.size() != lastBounds_.size()) {
-        modified_ = true;
-        rendered_ = false;
-        lastBounds_ = bounds;
-    }
-    if (!rendered_) {
-        buffer_.resizeForBounds(bounds.width(), bounds.height());
-        library_.draw(properties_, buffer_, buttonFace());
-        ++renderCount_;
-    }
-    if (buffer_.width() > 0 && buffer_.height() > 0) {
-        const QImage image(buffer_.bytes().data(), buffer_.width(), buffer_.height(),
-                           buffer_.width() * 3, QImage::Format_BGR888);
-        QPainter(this).drawImage(bounds.topLeft(), image);
-    }
-    modified_ = false;
-    rendered_ = true;
+bool CGlyphViewCtrl::renderInto(controls::PixelBuffer& buffer, const QRect& bounds) {
+    buffer.resizeForBounds(bounds.width(), bounds.height());
+    library_.draw(properties_, buffer, buttonFace());
+    return true;
 }
 
 void CGlyphViewCtrl::mousePressEvent(QMouseEvent* event) {

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QRect>
-#include <QWidget>
-
 #include <cstdint>
 #include <filesystem>
 
 #include "ArtLibrary.h"
+#include "ControlWidget.h"
 #include "DispatchTable.h"
 #include "PixelBuffer.h"
 #include "PropertyBag.h"
@@ -15,15 +13,13 @@ namespace kaj::glyph {
 
 // The art control: shows one picture of the client's art. Hosts reach it through
 // its dispatch interface _DGlyphView (ids 1-4) and its mouse events.
-class Q_DECL_EXPORT CGlyphViewCtrl : public QWidget {
+class Q_DECL_EXPORT CGlyphViewCtrl : public controls::ControlWidget {
     Q_OBJECT
   public:
     static constexpr int kDispArtType = 1;
     static constexpr int kDispArtIndex = 2;
     static constexpr int kDispArtColor = 3;
     static constexpr int kDispSetObject = 4;
-    static constexpr int kDispReadyState = -525;  // the stock ready-state property
-    static constexpr int kReadyStateComplete = 4;
     static constexpr int kPersistVersionMajor = 1;
     static constexpr int kPersistVersionMinor = 1;
 
@@ -40,7 +36,6 @@ class Q_DECL_EXPORT CGlyphViewCtrl : public QWidget {
     std::int16_t ArtColor() const { return static_cast<std::int16_t>(properties_.colour); }
     void setArtColor(std::int16_t colour);
     void SetObject(std::int16_t type, std::int32_t index);
-    std::int32_t ReadyState() const { return readyState_; }
 
     const controls::DispatchTable& dispatch() const { return dispatch_; }
 
@@ -48,21 +43,10 @@ class Q_DECL_EXPORT CGlyphViewCtrl : public QWidget {
     // False, keeping the properties, when the bag comes from a newer major version.
     bool loadProperties(const controls::PropertyBag& bag);
 
-    bool isModified() const { return modified_; }
-    bool isRendered() const { return rendered_; }
-    int renderCount() const { return renderCount_; }
-    const controls::PixelBuffer& buffer() const { return buffer_; }
-
     static int liveInstances();
 
-  signals:
-    void MouseDown(short Button, short Shift, int x, int y);
-    void MouseMove(short Button, short Shift, int x, int y);
-    void MouseUp(short Button, short Shift, int x, int y);
-    void ReadyStateChange(int readyState);
-
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool renderInto(controls::PixelBuffer& buffer, const QRect& bounds) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -71,19 +55,11 @@ class Q_DECL_EXPORT CGlyphViewCtrl : public QWidget {
   private:
     void create(const std::filesystem::path& clientFolder);
     void buildDispatch();
-    void invalidate();
     std::uint32_t buttonFace() const;
 
     ArtLibrary library_{{}, {}};
     ArtProperties properties_;
-    controls::PixelBuffer buffer_;
     controls::DispatchTable dispatch_;
-    QRect lastBounds_;
-    bool ready_ = false;
-    bool rendered_ = false;
-    bool modified_ = false;
-    int renderCount_ = 0;
-    std::int32_t readyState_ = 0;
 };
 
 }  // namespace kaj::glyph

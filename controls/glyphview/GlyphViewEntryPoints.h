@@ -1,23 +1,11 @@
 #pragma once
 
-#include <QtGlobal>
-
-class QWidget;
-
-// The library's entry points: register and unregister its classes in the control
-// registry, hand out the creator of a class, and say whether the library may unload.
-extern "C" {
-Q_DECL_EXPORT int DllRegisterServer();
-Q_DECL_EXPORT int DllUnregisterServer();
-using ControlCreator = QWidget* (*)(QWidget* parent);
-Q_DECL_EXPORT ControlCreator DllGetClassObject(const char* programId);
-Q_DECL_EXPORT int DllCanUnloadNow();
-}
+#include "ControlEntryPoints.h"
 
 namespace kaj::glyph {
-constexpr int kSucceeded = 0;          // S_OK
-constexpr int kStillInUse = 1;         // S_FALSE
-constexpr int kClassFailed = 0x40201;  // SELFREG_E_CLASS
 constexpr const char* kControlProgramId = "GLYPHVIEW.GlyphViewCtrl.1";
 constexpr const char* kPropertyPageProgramId = "GLYPHVIEW.GlyphViewPropPage.1";
+using controls::kClassFailed;
+using controls::kStillInUse;
+using controls::kSucceeded;
 }  // namespace kaj::glyph

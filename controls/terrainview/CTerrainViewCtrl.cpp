@@ -1,9 +1,6 @@
 #include "CTerrainViewCtrl.h"
 
-#include <QImage>
-#include <QMetaObject>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <algorithm>
 #include <atomic>
@@ -38,35 +35,29 @@ std::int16_t cut16(long long value) {
 
 }  // namespace
 
-CTerrainViewCtrl::CTerrainViewCtrl(QWidget* parent) : QWidget(parent) {
+CTerrainViewCtrl::CTerrainViewCtrl(QWidget* parent) : ControlWidget(instances, parent) {
     create(controls::clientFolderFromRegistry(*platform::makeSystemRegistry()));
 }
 
 CTerrainViewCtrl::CTerrainViewCtrl(const std::filesystem::path& clientFolder, QWidget* parent)
-    : QWidget(parent) {
+    : ControlWidget(instances, parent) {
     create(clientFolder);
 }
 
-CTerrainViewCtrl::~CTerrainViewCtrl() {
-    --instances;
-}
+CTerrainViewCtrl::~CTerrainViewCtrl() = default;
 
 int CTerrainViewCtrl::liveInstances() {
     return instances.load();
 }
 
 void CTerrainViewCtrl::create(const std::filesystem::path& clientFolder) {
-    ++instances;
     setObjectName("TerrainView1");
     setMouseTracking(true);
-    readyState_ = 1;
     view_ = MapView{};
     modified_ = true;
     renderer_ = MapRenderer::fromFolder(clientFolder);
     buildDispatch();
-    readyState_ = kReadyStateComplete;
-    QMetaObject::invokeMethod(
-        this, [this] { emit ReadyStateChange(readyState_); }, Qt::QueuedConnection);
+    markReady();
 }
 
 void CTerrainViewCtrl::buildDispatch() {
@@ -131,14 +122,8 @@ void CTerrainViewCtrl::buildDispatch() {
     dispatch_.addMethod(kGetMapHeight, "GetMapHeight", 2, [this](Args& a) {
         return AutomationValue(GetMapHeight(toInt16(a[0]), toInt16(a[1])));
     });
-    dispatch_.addProperty(kReadyState, "ReadyState",
+    dispatch_.addProperty(kDispReadyState, "ReadyState",
                           [this] { return AutomationValue(ReadyState()); }, {});
-}
-
-void CTerrainViewCtrl::invalidate() {
-    modified_ = true;
-    rendered_ = false;
-    update();
 }
 
 void CTerrainViewCtrl::setZoomLevel(std::int16_t zoom) {
@@ -279,26 +264,8 @@ bool CTerrainViewCtrl::loadProperties(const controls::PropertyBag& bag) {
     return true;
 }
 
-void CTerrainViewCtrl::paintEvent(QPaintEvent*) {
-    const QRect bounds = rect();
-    if (bounds.size() != lastBounds_.size()) {
-        modified_ = true;
-        rendered_ = false;
-        lastBounds_ = bounds;
-    }
-    if (!rendered_) {
-        if (!renderer_.render(view_, bounds.width(), bounds.height(), buffer_)) {
-            return;  // unpainted; the next paint tries again
-        }
-        ++renderCount_;
-    }
-    if (buffer_.width() > 0 && buffer_.height() > 0) {
-        const QImage image(buffer_.bytes().data(), buffer_.width(), buffer_.height(),
-                           buffer_.width() * 3, QImage::Format_BGR888);
-        QPainter(this).drawImage(bounds.topLeft(), image);
-    }
-    modified_ = false;
-    rendered_ = true;
+bool CTerrainViewCtrl::renderInto(controls::PixelBuffer& buffer, const QRect& bounds) {
+    return renderer_.render(view_, bounds.width(), bounds.height(), buffer);
 }
 
 void CTerrainViewCtrl::mousePressEvent(QMouseEvent* event) {

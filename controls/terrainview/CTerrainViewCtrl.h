@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QRect>
-#include <QWidget>
-
 #include <cstdint>
 #include <filesystem>
 
+#include "ControlWidget.h"
 #include "DispatchTable.h"
 #include "MapRenderer.h"
 #include "PixelBuffer.h"
@@ -15,7 +13,7 @@ namespace kaj::terrain {
 
 // The map control: an overhead map of the world around a centre at one of thirteen
 // zoom levels. Hosts reach it through _DTerrainView (ids 1-16) and its mouse events.
-class Q_DECL_EXPORT CTerrainViewCtrl : public QWidget {
+class Q_DECL_EXPORT CTerrainViewCtrl : public controls::ControlWidget {
     Q_OBJECT
   public:
     enum DispatchId {
@@ -35,9 +33,7 @@ class Q_DECL_EXPORT CTerrainViewCtrl : public QWidget {
         kMapToCtrlX,
         kMapToCtrlY,
         kGetMapHeight,
-        kReadyState = -525,
     };
-    static constexpr int kReadyStateComplete = 4;
     static constexpr int kPersistVersionMajor = 1;
     static constexpr int kPersistVersionMinor = 0;
 
@@ -65,26 +61,15 @@ class Q_DECL_EXPORT CTerrainViewCtrl : public QWidget {
     std::int16_t MapToCtrlX(std::int16_t x) const;
     std::int16_t MapToCtrlY(std::int16_t y) const;
     std::int16_t GetMapHeight(std::int16_t x, std::int16_t y) const;
-    std::int32_t ReadyState() const { return readyState_; }
 
     const controls::DispatchTable& dispatch() const { return dispatch_; }
     void saveProperties(controls::PropertyBag& bag) const;
     bool loadProperties(const controls::PropertyBag& bag);
 
-    bool isModified() const { return modified_; }
-    bool isRendered() const { return rendered_; }
-    int renderCount() const { return renderCount_; }
-    const controls::PixelBuffer& buffer() const { return buffer_; }
     static int liveInstances();
 
-  signals:
-    void MouseDown(short Button, short Shift, int x, int y);
-    void MouseMove(short Button, short Shift, int x, int y);
-    void MouseUp(short Button, short Shift, int x, int y);
-    void ReadyStateChange(int readyState);
-
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool renderInto(controls::PixelBuffer& buffer, const QRect& bounds) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -92,19 +77,12 @@ class Q_DECL_EXPORT CTerrainViewCtrl : public QWidget {
   private:
     void create(const std::filesystem::path& clientFolder);
     void buildDispatch();
-    void invalidate();
     int centreX() const;
     int centreY() const;
 
     MapRenderer renderer_{{}, {}};
     MapView view_;
-    controls::PixelBuffer buffer_;
     controls::DispatchTable dispatch_;
-    QRect lastBounds_;
-    bool rendered_ = false;
-    bool modified_ = true;
-    int renderCount_ = 0;
-    std::int32_t readyState_ = 0;
 };
 
 }  // namespace kaj::terrain

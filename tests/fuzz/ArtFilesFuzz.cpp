@@ -1,33 +1,8 @@
 // Whole client files: the input is split into an index file, a data file and a tile
 // data file, and every art type is drawn from them (multis included).
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-
 #include "ArtLibrary.h"
+#include "FuzzFiles.h"
 #include "FuzzInput.h"
-
-namespace {
-
-std::filesystem::path scratchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path =
-            std::filesystem::temp_directory_path() / ("kaj-art-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
-
-void write(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kaj;
@@ -37,16 +12,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint16_t hue = input.u16();
     auto rest = input.rest();
     const std::size_t split = std::min<std::size_t>(indexBytes, rest.size());
-    const auto folder = scratchFolder();
+    static const auto folder = fuzz::scratchFolder("kaj-art-fuzz");
     const auto indexPart = rest.subspan(0, split);
     const auto dataPart = rest.subspan(split);
     for (const char* name :
          {"artidx.mul", "anim.idx", "multi.idx", "gumpidx.mul", "texidx.mul", "lightidx.mul"}) {
-        write(folder / name, indexPart);
+        fuzz::writeFile(folder / name, indexPart);
     }
     for (const char* name : {"art.mul", "anim.mul", "multi.mul", "gumpart.mul", "texmaps.mul",
                              "light.mul", "tiledata.mul", "hues.mul"}) {
-        write(folder / name, dataPart);
+        fuzz::writeFile(folder / name, dataPart);
     }
     const auto library = glyph::ArtLibrary::fromFolder(folder);
     controls::PixelBuffer buffer;

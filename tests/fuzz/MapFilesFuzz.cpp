@@ -1,33 +1,8 @@
 // Corrupt and truncated map, statics and radar files through the renderer and the
 // height query, at any zoom, centre and size.
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-
+#include "FuzzFiles.h"
 #include "FuzzInput.h"
 #include "MapRenderer.h"
-
-namespace {
-
-std::filesystem::path scratchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path =
-            std::filesystem::temp_directory_path() / ("kaj-map-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
-
-void write(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kaj;
@@ -39,11 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto rest = input.rest();
     const std::size_t mapEnd = std::min<std::size_t>(mapBytes, rest.size());
     const std::size_t indexEnd = std::min<std::size_t>(mapEnd + indexBytes, rest.size());
-    const auto folder = scratchFolder();
-    write(folder / "map0.mul", rest.subspan(0, mapEnd));
-    write(folder / "staidx0.mul", rest.subspan(mapEnd, indexEnd - mapEnd));
-    write(folder / "statics0.mul", rest.subspan(indexEnd));
-    write(folder / "radarcol.mul", rest.subspan(indexEnd));
+    static const auto folder = fuzz::scratchFolder("kaj-map-fuzz");
+    fuzz::writeFile(folder / "map0.mul", rest.subspan(0, mapEnd));
+    fuzz::writeFile(folder / "staidx0.mul", rest.subspan(mapEnd, indexEnd - mapEnd));
+    fuzz::writeFile(folder / "statics0.mul", rest.subspan(indexEnd));
+    fuzz::writeFile(folder / "radarcol.mul", rest.subspan(indexEnd));
 
     const auto renderer = terrain::MapRenderer::fromFolder(folder);
     terrain::MapView view;

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include <atomic>
+#include <cstdint>
+
+#include "PixelBuffer.h"
+
+namespace kaj::controls {
+
+// What the art and the map control share: the pixel buffer they paint as it is,
+// the rendered flag and the last bounds that tell when to render again, the
+// modified state, the ready state, and the events a host listens to.
+class Q_DECL_EXPORT ControlWidget : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kReadyStateLoading = 1;
+    static constexpr int kReadyStateComplete = 4;
+    static constexpr int kDispReadyState = -525;  // the stock ready-state property
+
+    ~ControlWidget() override;
+
+    std::int32_t ReadyState() const { return readyState_; }
+    bool isModified() const { return modified_; }
+    bool isRendered() const { return rendered_; }
+    int renderCount() const { return renderCount_; }
+    const PixelBuffer& buffer() const { return buffer_; }
+
+  signals:
+    void MouseDown(short Button, short Shift, int x, int y);
+    void MouseMove(short Button, short Shift, int x, int y);
+    void MouseUp(short Button, short Shift, int x, int y);
+    void ReadyStateChange(int readyState);
+
+  protected:
+    // instances counts the living controls of one library, for DllCanUnloadNow.
+    ControlWidget(std::atomic<int>& instances, QWidget* parent);
+
+    // Creation is complete: drawing may start, and the host hears of it once it
+    // had the chance to connect.
+    void markReady();
+    // Marks the control modified, clears the rendered flag and asks for a repaint.
+    void invalidate();
+    // Renders the current picture for the bounds; false leaves the control unpainted.
+    virtual bool renderInto(PixelBuffer& buffer, const QRect& bounds) = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+
+    bool modified_ = false;
+
+  private:
+    std::atomic<int>& instances_;
+    PixelBuffer buffer_;
+    QRect lastBounds_;
+    bool ready_ = false;
+    bool rendered_ = false;
+    int renderCount_ = 0;
+    std::int32_t readyState_ = kReadyStateLoading;
+};
+
+}  // namespace kaj::controls
