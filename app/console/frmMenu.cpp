@@ -91,8 +91,7 @@ void frmMenu::Form_Load() {
     ListUserCommands.assign(kUserCommandSlots, kEmptyUserCommand);
     LoadIni();
 
-    // 5. Saved positions.
-    move(x(), y());
+    // 5. Saved positions (LoadIni has placed the main window).
     map_->move(MapLeft / kTwipsPerPixel, MapTop / kTwipsPerPixel);
 
     // 6. The strip's own size.
