@@ -10,12 +10,6 @@ char foldAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool equalIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return foldAscii(x) == foldAscii(y);
-           });
-}
-
 std::optional<std::filesystem::path> findEntry(const std::filesystem::path& folder,
                                                const std::string& name) {
     std::error_code error;
@@ -27,7 +21,7 @@ std::optional<std::filesystem::path> findEntry(const std::filesystem::path& fold
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         const std::string candidate = it->path().filename().string();
-        if (equalIgnoringAsciiCase(candidate, name)) {
+        if (equalsIgnoringAsciiCase(candidate, name)) {
             matches.push_back(candidate);
         }
     }
@@ -39,6 +33,12 @@ std::optional<std::filesystem::path> findEntry(const std::filesystem::path& fold
 }
 
 }  // namespace
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return foldAscii(x) == foldAscii(y);
+           });
+}
 
 bool lessIgnoringAsciiCase(const std::string& a, const std::string& b) {
     const std::size_t n = std::min(a.size(), b.size());

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kaj::platform {
@@ -18,5 +19,7 @@ std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::
 std::vector<std::string> listNamesWithoutExtension(const std::filesystem::path& folder);
 
 bool lessIgnoringAsciiCase(const std::string& a, const std::string& b);
+// Equal but for the letter case of A-Z; bytes above 0x7F are compared as they are.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 }  // namespace kaj::platform

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Cp1252.h"
+#include "FileLookup.h"
 
 namespace kaj::platform {
 namespace {
@@ -63,27 +64,9 @@ constexpr int kMaxGroupDepth = 32;
 
 constexpr std::string_view kNotationCharacters = "+^%~(){}[]";
 
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'a' && x <= 'z')
-            x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z')
-            y = static_cast<char>(y - 'a' + 'A');
-        if (x != y) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::optional<NamedKey> lookUpKeyName(std::string_view name) {
     for (const auto& entry : kKeyNames) {
-        if (equalsIgnoringAsciiCase(entry.name, name)) {
+        if (platform::equalsIgnoringAsciiCase(entry.name, name)) {
             return entry.key;
         }
     }

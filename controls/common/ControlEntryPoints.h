@@ -43,3 +43,18 @@ ControlCreator libraryClassCreator(const LibraryClasses& classes, const char* pr
 int libraryCanUnload(const LibraryClasses& classes);
 
 }  // namespace kaj::controls
+
+// Defines a library's four entry points over its LibraryClasses (an expression).
+#define KAJ_CONTROL_ENTRY_POINTS(classes)                                \
+    extern "C" int DllRegisterServer() {                                 \
+        return kaj::controls::registerLibraryClasses(classes);           \
+    }                                                                    \
+    extern "C" int DllUnregisterServer() {                               \
+        return kaj::controls::unregisterLibraryClasses(classes);         \
+    }                                                                    \
+    extern "C" ControlCreator DllGetClassObject(const char* programId) { \
+        return kaj::controls::libraryClassCreator(classes, programId);   \
+    }                                                                    \
+    extern "C" int DllCanUnloadNow() {                                   \
+        return kaj::controls::libraryCanUnload(classes);                 \
+    }

@@ -6,13 +6,16 @@
 #include <atomic>
 #include <cstdint>
 
+#include "DispatchTable.h"
 #include "PixelBuffer.h"
+#include "PropertyBag.h"
 
 namespace kaj::controls {
 
 // What the art and the map control share: the pixel buffer they paint as it is,
 // the rendered flag and the last bounds that tell when to render again, the
-// modified state, the ready state, and the events a host listens to.
+// modified state, the ready state, the dispatch table, the persistent properties,
+// and the events a host listens to.
 class Q_DECL_EXPORT ControlWidget : public QWidget {
     Q_OBJECT
   public:
@@ -27,6 +30,11 @@ class Q_DECL_EXPORT ControlWidget : public QWidget {
     bool isRendered() const { return rendered_; }
     int renderCount() const { return renderCount_; }
     const PixelBuffer& buffer() const { return buffer_; }
+    const DispatchTable& dispatch() const { return dispatch_; }
+
+    virtual void saveProperties(PropertyBag& bag) const = 0;
+    // False, keeping the properties, when the bag comes from a newer major version.
+    virtual bool loadProperties(const PropertyBag& bag) = 0;
 
   signals:
     void MouseDown(short Button, short Shift, int x, int y);
@@ -49,6 +57,7 @@ class Q_DECL_EXPORT ControlWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
     bool modified_ = false;
+    DispatchTable dispatch_;
 
   private:
     std::atomic<int>& instances_;

@@ -1,26 +1,8 @@
 #include "DispatchTable.h"
 
+#include "FileLookup.h"
+
 namespace kaj::controls {
-namespace {
-
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 void DispatchTable::addProperty(int id, std::string name, Getter get, Putter put) {
     members_.push_back({id, std::move(name), std::move(get), std::move(put), {}, 0});
 }
@@ -31,7 +13,7 @@ void DispatchTable::addMethod(int id, std::string name, std::size_t argumentCoun
 
 std::optional<int> DispatchTable::idOf(const std::string& name) const {
     for (const auto& member : members_) {
-        if (sameIgnoringCase(member.name, name))
+        if (platform::equalsIgnoringAsciiCase(member.name, name))
             return member.id;
     }
     return std::nullopt;

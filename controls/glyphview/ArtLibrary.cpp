@@ -1,8 +1,8 @@
 #include "ArtLibrary.h"
 
 #include "ArtDecoders.h"
+#include "ClientFolder.h"
 #include "DataFile.h"
-#include "FileLookup.h"
 
 namespace kaj::glyph {
 
@@ -86,11 +86,22 @@ ArtLibrary ArtLibrary::fromFolder(const std::filesystem::path& clientFolder) {
 }
 
 std::filesystem::path ArtLibrary::file(const std::string& name) const {
-    const std::filesystem::path folder = folder_.empty() ? std::filesystem::path(".") : folder_;
-    if (auto found = platform::findCaseInsensitive(folder, name)) {
-        return *found;
-    }
-    return folder / name;
+    return controls::clientFile(folder_, name);
+}
+
+std::optional<ArtLibrary::LoadedRecord> ArtLibrary::readRecord(const char* dataFile,
+                                                               const char* indexFile,
+                                                               std::uint64_t n) const {
+    const auto data = DataFile::open(file(dataFile));
+    if (!data)
+        return std::nullopt;
+    const auto index = DataFile::open(file(indexFile));
+    if (!index)
+        return std::nullopt;
+    const auto record = index->indexRecord(n);
+    if (!record || record->offset == -1)
+        return std::nullopt;
+    return LoadedRecord{*record, data->recordBytes(*record)};
 }
 
 void ArtLibrary::draw(ArtProperties& properties, controls::PixelBuffer& buffer,
@@ -113,17 +124,10 @@ void ArtLibrary::render(std::int16_t type, std::uint64_t index, int dx, int dy, 
         renderMulti(index, buffer);
         return;
     }
-    const auto data = DataFile::open(file(names->data));
-    if (!data)
+    const auto record = readRecord(names->data, names->index, index);
+    if (!record)
         return;
-    const auto indexFile = DataFile::open(file(names->index));
-    if (!indexFile)
-        return;
-    const auto record = indexFile->indexRecord(index);
-    if (!record || record->offset == -1)
-        return;
-    const std::vector<std::uint8_t> bytes = data->recordBytes(*record);
-    RecordReader reader(bytes);
+    RecordReader reader(record->bytes);
     DrawTarget target{buffer, hues_, dx, dy, hue};
     switch (type) {
         case kArtItems:
@@ -134,13 +138,13 @@ void ArtLibrary::render(std::int16_t type, std::uint64_t index, int dx, int dy, 
             decodeLandTile(reader, target);
             break;
         case kArtGumps:
-            decodeGump(reader, *record, target);
+            decodeGump(reader, record->index, target);
             break;
         case kArtTextures:
-            decodeTexture(reader, *record, target);
+            decodeTexture(reader, record->index, target);
             break;
         case kArtLights:
-            decodeLight(reader, *record, target);
+            decodeLight(reader, record->index, target);
             break;
         case kArtNpcs:
             decodeAnimation(reader, target);

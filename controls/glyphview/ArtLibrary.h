@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "DataFile.h"
 #include "HueTable.h"
 #include "PixelBuffer.h"
 
@@ -55,6 +57,14 @@ class ArtLibrary {
     std::filesystem::path file(const std::string& name) const;
 
   private:
+    struct LoadedRecord {
+        controls::IndexRecord index;
+        std::vector<std::uint8_t> bytes;  // the part inside both its length and the file
+    };
+    // Record n of an index file with its data, or nothing when a file is missing or
+    // the entry is empty.
+    std::optional<LoadedRecord> readRecord(const char* dataFile, const char* indexFile,
+                                           std::uint64_t n) const;
     void renderMulti(std::uint64_t index, controls::PixelBuffer& buffer) const;
 
     std::filesystem::path folder_;

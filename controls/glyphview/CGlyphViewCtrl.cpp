@@ -6,7 +6,6 @@
 #include <atomic>
 
 #include "ClientFolder.h"
-#include "Registry.h"
 
 namespace kaj::glyph {
 namespace {
@@ -38,7 +37,7 @@ short shiftCode(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 CGlyphViewCtrl::CGlyphViewCtrl(QWidget* parent) : ControlWidget(instances, parent) {
-    create(controls::clientFolderFromRegistry(*platform::makeSystemRegistry()));
+    create(controls::systemClientFolder());
 }
 
 CGlyphViewCtrl::CGlyphViewCtrl(const std::filesystem::path& clientFolder, QWidget* parent)

@@ -37,11 +37,8 @@ class Q_DECL_EXPORT CGlyphViewCtrl : public controls::ControlWidget {
     void setArtColor(std::int16_t colour);
     void SetObject(std::int16_t type, std::int32_t index);
 
-    const controls::DispatchTable& dispatch() const { return dispatch_; }
-
-    void saveProperties(controls::PropertyBag& bag) const;
-    // False, keeping the properties, when the bag comes from a newer major version.
-    bool loadProperties(const controls::PropertyBag& bag);
+    void saveProperties(controls::PropertyBag& bag) const override;
+    bool loadProperties(const controls::PropertyBag& bag) override;
 
     static int liveInstances();
 
@@ -59,7 +56,6 @@ class Q_DECL_EXPORT CGlyphViewCtrl : public controls::ControlWidget {
 
     ArtLibrary library_{{}, {}};
     ArtProperties properties_;
-    controls::DispatchTable dispatch_;
 };
 
 }  // namespace kaj::glyph

@@ -22,20 +22,13 @@ struct Component {
 }  // namespace
 
 void ArtLibrary::renderMulti(std::uint64_t index, controls::PixelBuffer& buffer) const {
-    const auto data = DataFile::open(file("multi.mul"));
-    if (!data)
+    const auto record = readRecord("multi.mul", "multi.idx", index);
+    if (!record)
         return;
-    const auto indexFile = DataFile::open(file("multi.idx"));
-    if (!indexFile)
-        return;
-    const auto record = indexFile->indexRecord(index);
-    if (!record || record->offset == -1)
-        return;
-    const std::vector<std::uint8_t> bytes = data->recordBytes(*record);
-    RecordReader reader(bytes);
+    RecordReader reader(record->bytes);
 
     std::vector<Component> components;
-    const std::int32_t count = record->length / 12;
+    const std::int32_t count = record->index.length / 12;
     for (std::int32_t i = 0; i < count; ++i) {
         const auto item = reader.u16();
         const auto x = reader.s16();

@@ -6,7 +6,6 @@
 #include <atomic>
 
 #include "ClientFolder.h"
-#include "Registry.h"
 
 namespace kaj::terrain {
 namespace {
@@ -36,7 +35,7 @@ std::int16_t cut16(long long value) {
 }  // namespace
 
 CTerrainViewCtrl::CTerrainViewCtrl(QWidget* parent) : ControlWidget(instances, parent) {
-    create(controls::clientFolderFromRegistry(*platform::makeSystemRegistry()));
+    create(controls::systemClientFolder());
 }
 
 CTerrainViewCtrl::CTerrainViewCtrl(const std::filesystem::path& clientFolder, QWidget* parent)

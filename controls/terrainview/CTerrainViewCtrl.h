@@ -62,9 +62,8 @@ class Q_DECL_EXPORT CTerrainViewCtrl : public controls::ControlWidget {
     std::int16_t MapToCtrlY(std::int16_t y) const;
     std::int16_t GetMapHeight(std::int16_t x, std::int16_t y) const;
 
-    const controls::DispatchTable& dispatch() const { return dispatch_; }
-    void saveProperties(controls::PropertyBag& bag) const;
-    bool loadProperties(const controls::PropertyBag& bag);
+    void saveProperties(controls::PropertyBag& bag) const override;
+    bool loadProperties(const controls::PropertyBag& bag) override;
 
     static int liveInstances();
 
@@ -82,7 +81,6 @@ class Q_DECL_EXPORT CTerrainViewCtrl : public controls::ControlWidget {
 
     MapRenderer renderer_{{}, {}};
     MapView view_;
-    controls::DispatchTable dispatch_;
 };
 
 }  // namespace kaj::terrain

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "ClientFolder.h"
 #include "Colour555.h"
 #include "DataFile.h"
-#include "FileLookup.h"
 
 namespace kaj::terrain {
 namespace {
@@ -85,11 +85,7 @@ MapRenderer MapRenderer::fromFolder(const std::filesystem::path& clientFolder) {
 }
 
 std::filesystem::path MapRenderer::file(const std::string& name) const {
-    const std::filesystem::path folder = folder_.empty() ? std::filesystem::path(".") : folder_;
-    if (auto found = platform::findCaseInsensitive(folder, name)) {
-        return *found;
-    }
-    return folder / name;
+    return controls::clientFile(folder_, name);
 }
 
 bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,

@@ -27,18 +27,4 @@ kaj::controls::LibraryClasses classes() {
 
 }  // namespace
 
-extern "C" int DllRegisterServer() {
-    return kaj::controls::registerLibraryClasses(classes());
-}
-
-extern "C" int DllUnregisterServer() {
-    return kaj::controls::unregisterLibraryClasses(classes());
-}
-
-extern "C" ControlCreator DllGetClassObject(const char* programId) {
-    return kaj::controls::libraryClassCreator(classes(), programId);
-}
-
-extern "C" int DllCanUnloadNow() {
-    return kaj::controls::libraryCanUnload(classes());
-}
+KAJ_CONTROL_ENTRY_POINTS(classes())

@@ -11,6 +11,7 @@
 #include "ControlLibrary.h"
 #include "ControlRegistry.h"
 #include "GlyphViewEntryPoints.h"
+#include "MouseEventRecorder.h"
 #include "TempFolder.h"
 
 namespace kaj::glyph {
@@ -125,15 +126,8 @@ TEST_F(GlyphViewFixture, SetObjectShowsALandTile) {
 }
 
 TEST_F(GlyphViewFixture, MouseEventsReportButtonsShiftAndPixels) {
-    std::vector<std::array<int, 5>> seen;
-    auto record = [&](int kind) {
-        return [&seen, kind](short button, short shift, int x, int y) {
-            seen.push_back({kind, button, shift, x, y});
-        };
-    };
-    QObject::connect(control.get(), &CGlyphViewCtrl::MouseDown, record(0));
-    QObject::connect(control.get(), &CGlyphViewCtrl::MouseMove, record(1));
-    QObject::connect(control.get(), &CGlyphViewCtrl::MouseUp, record(2));
+    kaj::testing::MouseEventRecorder recorder(control.get());
+    auto& seen = recorder.seen;
     QMouseEvent down(QEvent::MouseButtonPress, QPointF(10, 12), QPointF(10, 12), Qt::RightButton,
                      Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
     QCoreApplication::sendEvent(control.get(), &down);

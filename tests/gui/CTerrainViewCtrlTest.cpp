@@ -9,6 +9,7 @@
 #include "CTerrainViewPropPage.h"
 #include "ControlLibrary.h"
 #include "ControlRegistry.h"
+#include "MouseEventRecorder.h"
 #include "MulFiles.h"
 #include "TempFolder.h"
 #include "TerrainViewEntryPoints.h"
@@ -151,15 +152,8 @@ TEST_F(TerrainViewFixture, TheDispatchInterfaceHasSixteenMembersInOrder) {
 }
 
 TEST_F(TerrainViewFixture, MouseEventsFollowTheKeyState) {
-    std::vector<std::array<int, 5>> seen;
-    auto record = [&](int kind) {
-        return [&seen, kind](short button, short shift, int x, int y) {
-            seen.push_back({kind, button, shift, x, y});
-        };
-    };
-    QObject::connect(control.get(), &CTerrainViewCtrl::MouseDown, record(0));
-    QObject::connect(control.get(), &CTerrainViewCtrl::MouseMove, record(1));
-    QObject::connect(control.get(), &CTerrainViewCtrl::MouseUp, record(2));
+    kaj::testing::MouseEventRecorder recorder(control.get());
+    auto& seen = recorder.seen;
     auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
                     Qt::KeyboardModifiers mods) {
         QMouseEvent event(type, QPointF(30, 40), QPointF(30, 40), button, held, mods);

@@ -3,6 +3,7 @@
 
 #include <QImage>
 
+#include "BufferImage.h"
 #include "ClientDataWriter.h"
 #include "MapRenderer.h"
 #include "RunProgram.h"
@@ -27,16 +28,7 @@ QImage expected(const terrain::MapView& view, int w, int h) {
     const auto renderer = terrain::MapRenderer::fromFolder(world().path());
     controls::PixelBuffer buffer;
     EXPECT_TRUE(renderer.render(view, w, h, buffer));
-    QImage image(buffer.width(), buffer.height(), QImage::Format_RGB888);
-    for (int y = 0; y < buffer.height(); ++y) {
-        for (int x = 0; x < buffer.width(); ++x) {
-            const std::uint32_t c = buffer.at(x, y);
-            image.setPixel(x, y,
-                           qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                                static_cast<int>(c >> 16)));
-        }
-    }
-    return image;
+    return kaj::testing::bufferImage(buffer);
 }
 
 TEST(MapCli, RendersThePixelsOfTheControlAtEveryZoomCornerAndSize) {

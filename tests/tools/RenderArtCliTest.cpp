@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "ArtLibrary.h"
+#include "BufferImage.h"
 #include "ClientDataWriter.h"
 #include "RunProgram.h"
 #include "TempFolder.h"
@@ -38,16 +39,7 @@ struct RenderArtFixture : ::testing::Test {
         controls::PixelBuffer buffer;
         buffer.resizeForBounds(w, h);
         library.draw(properties, buffer, bg);
-        QImage image(buffer.width(), buffer.height(), QImage::Format_RGB888);
-        for (int y = 0; y < buffer.height(); ++y) {
-            for (int x = 0; x < buffer.width(); ++x) {
-                const std::uint32_t c = buffer.at(x, y);
-                image.setPixel(x, y,
-                               qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                                    static_cast<int>(c >> 16)));
-            }
-        }
-        return image;
+        return kaj::testing::bufferImage(buffer);
     }
 };
 

@@ -14,7 +14,7 @@ namespace {
 std::filesystem::path clientFolder(const std::string& given) {
     if (!given.empty())
         return given;
-    return controls::clientFolderFromRegistry(*platform::makeSystemRegistry());
+    return controls::systemClientFolder();
 }
 
 bool parseCentre(const std::string& text, std::int64_t& x, std::int64_t& y) {

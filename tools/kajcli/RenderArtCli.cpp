@@ -52,7 +52,7 @@ int runRenderArt(int argc, char** argv) {
     if (options.contains("client")) {
         folder = options["client"];
     } else {
-        folder = controls::clientFolderFromRegistry(*platform::makeSystemRegistry());
+        folder = controls::systemClientFolder();
     }
 
     const auto library = glyph::ArtLibrary::fromFolder(folder);
