@@ -10,8 +10,20 @@ char foldAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+bool isOfKind(const std::filesystem::directory_entry& entry, EntryKind kind) {
+    std::error_code error;
+    switch (kind) {
+        case EntryKind::File:
+            return entry.is_regular_file(error);
+        case EntryKind::Folder:
+            return entry.is_directory(error);
+        default:
+            return true;
+    }
+}
+
 std::optional<std::filesystem::path> findEntry(const std::filesystem::path& folder,
-                                               const std::string& name) {
+                                               const std::string& name, EntryKind kind) {
     std::error_code error;
     const auto exact = folder / name;
     if (std::filesystem::exists(exact, error)) {
@@ -21,7 +33,7 @@ std::optional<std::filesystem::path> findEntry(const std::filesystem::path& fold
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         const std::string candidate = it->path().filename().string();
-        if (equalsIgnoringAsciiCase(candidate, name)) {
+        if (equalsIgnoringAsciiCase(candidate, name) && isOfKind(*it, kind)) {
             matches.push_back(candidate);
         }
     }
@@ -53,10 +65,15 @@ bool lessIgnoringAsciiCase(const std::string& a, const std::string& b) {
 }
 
 std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::path& folder,
-                                                         const std::filesystem::path& relative) {
+                                                         const std::filesystem::path& relative,
+                                                         EntryKind last) {
     std::filesystem::path current = folder;
-    for (const auto& part : relative) {
-        const std::string name = part.string();
+    if (relative.empty()) {
+        return current;
+    }
+    const auto lastPart = std::prev(relative.end());
+    for (auto part = relative.begin(); part != relative.end(); ++part) {
+        const std::string name = part->string();
         if (name.empty() || name == ".") {
             continue;
         }
@@ -64,7 +81,7 @@ std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::
             current = current.parent_path();
             continue;
         }
-        auto next = findEntry(current, name);
+        auto next = findEntry(current, name, part == lastPart ? last : EntryKind::Folder);
         if (!next) {
             return std::nullopt;
         }

@@ -8,11 +8,15 @@
 
 namespace kaj::platform {
 
+enum class EntryKind { Any, File, Folder };
+
 // Finds a file as the original platform would: the exact name when it exists,
-// else an entry of the same folder whose name differs only in ASCII letter case.
-// Every component of a relative tail is looked up that way.
+// else the first entry of the same folder, in byte order, whose name differs only
+// in ASCII letter case and is of the wanted kind. Every component of a relative
+// tail is looked up that way, those before the last as folders.
 std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::path& folder,
-                                                         const std::filesystem::path& relative);
+                                                         const std::filesystem::path& relative,
+                                                         EntryKind last = EntryKind::Any);
 
 // The "*." listing: names of the folder's entries that hold no dot, in
 // case-insensitive name order (equal names in byte order), so every walk repeats.

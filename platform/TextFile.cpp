@@ -53,6 +53,23 @@ WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<
         bytes += line;
         bytes += "\r\n";
     }
+    return writeFileReplacing(path, bytes, options);
+}
+
+WriteResult copyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::ifstream in(from, std::ios::binary);
+    if (!in) {
+        return {false, "cannot read " + from.string()};
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return {false, "cannot read " + from.string()};
+    }
+    return writeFileReplacing(to, bytes);
+}
+
+WriteResult writeFileReplacing(const std::filesystem::path& path, std::string_view bytes,
+                               WriteOptions options) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
 #ifdef _WIN32

@@ -26,5 +26,10 @@ struct WriteResult {
 // renames it over the target, so a failure leaves the previous file whole.
 WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                            WriteOptions options = {});
+// The same for bytes as they are.
+WriteResult writeFileReplacing(const std::filesystem::path& path, std::string_view bytes,
+                               WriteOptions options = {});
+// A byte-for-byte copy that replaces the target whole or not at all.
+WriteResult copyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace kaj::platform

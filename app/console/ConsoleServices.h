@@ -16,6 +16,7 @@ struct ConsoleServices {
     platform::Shell& shell;
     platform::RegistryReader& registry;
     std::filesystem::path programFolder;  // holds Kaj.ini and the script files
+    std::filesystem::path controlFolder;  // holds the control libraries
 };
 
 }  // namespace kaj::console

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path programFolder =
         QCoreApplication::applicationDirPath().toStdString();
 
-    kaj::console::frmMenu menu({dialogs, *desktop, *shell, *registry, programFolder});
+    kaj::console::frmMenu menu(
+        {dialogs, *desktop, *shell, *registry, programFolder, programFolder});
     dialogs.setParent(&menu);
     menu.Form_Load();
     menu.show();

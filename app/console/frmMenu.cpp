@@ -10,6 +10,10 @@
 #include "QtText.h"
 #include "Version.h"
 #include "frmAbout.h"
+#include "frmCreateItem.h"
+#include "frmCreateNPC.h"
+#include "frmEditItems.h"
+#include "frmEditNPC.h"
 #include "frmMap.h"
 #include "frmProgresswindow.h"
 
@@ -63,6 +67,17 @@ frmMenu::frmMenu(ConsoleServices services, QWidget* parent)
     applySettingsToControls(ConsoleSettings{});
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) { SSTab1_Click(index); });
     connect(TimerEnterInfo, &QTimer::timeout, this, [this] { TimerEnterInfo_Timer(); });
+    const std::pair<const char*, void (frmMenu::*)()> catalogueButtons[] = {
+        {"cmdCreateItem", &frmMenu::cmdCreateItem_Click},
+        {"cmdCreateNPC", &frmMenu::cmdCreateNPC_Click},
+        {"cmdEditItem", &frmMenu::cmdEditItem_Click},
+        {"cmdEditNPC", &frmMenu::cmdEditNPC_Click},
+        {"cmdSetupMakeDataFiles", &frmMenu::cmdSetupMakeDataFiles_Click}};
+    for (const auto& [name, handler] : catalogueButtons) {
+        if (auto* button = findChild<QPushButton*>(name)) {
+            connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        }
+    }
 }
 
 frmMenu::~frmMenu() = default;
@@ -78,10 +93,8 @@ void frmMenu::processEvents() {
 void frmMenu::Form_Load() {
     // 1. Flags and catalogue defaults.
     Shutdown = UserAdd = UserChange = UserClear = UserCommand = false;
-    MasterCategory = "Items";
-    MasterSubsection = "Misc";
-    MasterNPCCategory = "NPCs";
-    MasterNPCSubsection = "Misc";
+    catalogue::resetItemDefaults(catalogue);
+    catalogue::resetNpcDefaults(catalogue);
 
     // 2. The windows that live hidden beside the main window.
     map_ = std::make_unique<travel::frmMap>();
@@ -93,6 +106,7 @@ void frmMenu::Form_Load() {
 
     // 5. Saved positions (LoadIni has placed the main window).
     map_->move(MapLeft / kTwipsPerPixel, MapTop / kTwipsPerPixel);
+    placeCatalogueWindows();
 
     // 6. The strip's own size.
     processEvents();
@@ -123,7 +137,11 @@ void frmMenu::Form_Load() {
     if (chkConfig2->checkState() == Qt::Checked) {
         progress_->appendLine("Loading Item Script...");
         processEvents();
+        loadItemCatalogue();
+        processEvents();
         progress_->appendLine("Loading Character Script...");
+        processEvents();
+        loadNpcCatalogue();
         processEvents();
         progress_->appendLine("Initialization complete...");
         processEvents();
@@ -186,10 +204,10 @@ ConsoleSettings frmMenu::settingsFromControls() const {
     s.position(WindowPosition::WinTop) = toTwips(y());
     s.position(WindowPosition::MapLeft) = map_ ? toTwips(map_->x()) : MapLeft;
     s.position(WindowPosition::MapTop) = map_ ? toTwips(map_->y()) : MapTop;
-    s.position(WindowPosition::ItemLeft) = ItemLeft;
-    s.position(WindowPosition::ItemTop) = ItemTop;
-    s.position(WindowPosition::NpcLeft) = NpcLeft;
-    s.position(WindowPosition::NpcTop) = NpcTop;
+    s.position(WindowPosition::ItemLeft) = createItem_ ? toTwips(createItem_->x()) : ItemLeft;
+    s.position(WindowPosition::ItemTop) = createItem_ ? toTwips(createItem_->y()) : ItemTop;
+    s.position(WindowPosition::NpcLeft) = createNpc_ ? toTwips(createNpc_->x()) : NpcLeft;
+    s.position(WindowPosition::NpcTop) = createNpc_ ? toTwips(createNpc_->y()) : NpcTop;
     s.servers = ListServers;
     for (int i = 0; i < ListShards->count(); ++i) {
         s.shards.push_back(toCp1252(ListShards->item(i)->text()));
@@ -309,6 +327,20 @@ void frmMenu::Form_Unload() {
     about_.reset();
     map_.reset();
     message_.reset();
+    for (QWidget* editor :
+         {static_cast<QWidget*>(editItems_.data()), static_cast<QWidget*>(editNpc_.data())}) {
+        if (editor) {
+            editor->close();
+        }
+    }
+    if (createItem_) {
+        createItem_->close();
+        createItem_.reset();
+    }
+    if (createNpc_) {
+        createNpc_->close();
+        createNpc_.reset();
+    }
 }
 
 void frmMenu::showAbout() {

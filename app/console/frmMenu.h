@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -18,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "CatalogueLoads.h"
+#include "CatalogueState.h"
 #include "CommandSender.h"
 #include "ConsoleServices.h"
 #include "KajSettings.h"
@@ -28,6 +31,12 @@ class frmMap;
 namespace kaj::about {
 class frmAbout;
 }
+namespace kaj::catalogue {
+class frmCreateItem;
+class frmCreateNPC;
+class frmEditItems;
+class frmEditNPC;
+}  // namespace kaj::catalogue
 
 namespace kaj::console {
 
@@ -83,13 +92,12 @@ class frmMenu : public QWidget {
     bool UserClear = false;
     std::int16_t UserCommandIndex = 0;
     std::int16_t MapLeft = 0, MapTop = 0, ItemLeft = 0, ItemTop = 0, NpcLeft = 0, NpcTop = 0;
-    std::string MasterCategory, MasterSubsection, MasterNPCCategory, MasterNPCSubsection;
+    // The item and NPC records, their defaults and their trees.
+    catalogue::CatalogueState catalogue;
     std::vector<std::string> ListUserCommands;
     std::vector<std::string> ListServers;
     std::vector<std::string> ListINIBuffer;
     std::vector<std::string> ListFullMap;
-    std::vector<std::string> ListFullItem;
-    std::vector<std::string> ListFullChar;
     std::vector<std::string> ListSpellNames;
 
     // Controls other windows and the tests reach by name.
@@ -110,6 +118,16 @@ class frmMenu : public QWidget {
                 *cmdCommandsRemove = nullptr, *cmdCommandsDone = nullptr;
     QTimer* TimerEnterInfo = nullptr;
 
+    // A full load of a catalogue from the source the settings name, shown in its window.
+    void loadItemCatalogue();
+    void loadNpcCatalogue();
+    catalogue::CatalogueSource catalogueSource() const;
+    void cmdCreateItem_Click();
+    void cmdCreateNPC_Click();
+    void cmdEditItem_Click();
+    void cmdEditNPC_Click();
+    void cmdSetupMakeDataFiles_Click();
+
     // The About box, modeless; its caption and version are set at every opening.
     void showAbout();
     void selectAllOnFocus(QLineEdit* edit);
@@ -118,6 +136,10 @@ class frmMenu : public QWidget {
     about::frmAbout* aboutWindow() const { return about_.get(); }
     travel::frmMap* mapWindow() const { return map_.get(); }
     FrmMessage* messageWindow() const { return message_.get(); }
+    catalogue::frmCreateItem* createItemWindow() const { return createItem_.get(); }
+    catalogue::frmCreateNPC* createNpcWindow() const { return createNpc_.get(); }
+    catalogue::frmEditItems* editItemsWindow() const;
+    catalogue::frmEditNPC* editNpcWindow() const;
     ConsoleServices& services() { return services_; }
 
   protected:
@@ -153,6 +175,8 @@ class frmMenu : public QWidget {
     void cmdConfigBrowse(QLineEdit* field, const char* title);
     void setStayOnTop(bool onTop);
     void processEvents();
+    void showMessage(std::string_view text);
+    void placeCatalogueWindows();
 
     ConsoleServices services_;
     CommandSender sender_;
@@ -160,6 +184,10 @@ class frmMenu : public QWidget {
     std::unique_ptr<travel::frmMap> map_;
     std::unique_ptr<FrmMessage> message_;
     std::unique_ptr<about::frmAbout> about_;
+    std::unique_ptr<catalogue::frmCreateItem> createItem_;
+    std::unique_ptr<catalogue::frmCreateNPC> createNpc_;
+    QPointer<catalogue::frmEditItems> editItems_;
+    QPointer<catalogue::frmEditNPC> editNpc_;
     CommandButtons* commandButtons_ = nullptr;
     SelectAllOnFocus* selectAll_ = nullptr;
     std::vector<QCheckBox*> optionBoxes_;

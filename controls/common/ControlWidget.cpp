@@ -15,6 +15,36 @@ ControlWidget::~ControlWidget() {
     --instances_;
 }
 
+QVariant ControlWidget::dispatchGet(int id) const {
+    AutomationValue value;
+    if (!dispatch_.get(id, value)) {
+        return {};
+    }
+    if (const auto* v16 = std::get_if<std::int16_t>(&value)) {
+        return QVariant::fromValue<short>(*v16);
+    }
+    if (const auto* v32 = std::get_if<std::int32_t>(&value)) {
+        return QVariant::fromValue<int>(*v32);
+    }
+    if (const auto* flag = std::get_if<bool>(&value)) {
+        return QVariant(*flag);
+    }
+    return {};
+}
+
+bool ControlWidget::dispatchPut(int id, const QVariant& value) {
+    switch (value.metaType().id()) {
+        case QMetaType::Short:
+            return dispatch_.put(id, static_cast<std::int16_t>(value.value<short>()));
+        case QMetaType::Int:
+            return dispatch_.put(id, static_cast<std::int32_t>(value.toInt()));
+        case QMetaType::Bool:
+            return dispatch_.put(id, value.toBool());
+        default:
+            return false;
+    }
+}
+
 void ControlWidget::markReady() {
     ready_ = true;
     readyState_ = kReadyStateComplete;

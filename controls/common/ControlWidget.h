@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QVariant>
 #include <QWidget>
 
 #include <atomic>
@@ -31,6 +32,12 @@ class Q_DECL_EXPORT ControlWidget : public QWidget {
     int renderCount() const { return renderCount_; }
     const PixelBuffer& buffer() const { return buffer_; }
     const DispatchTable& dispatch() const { return dispatch_; }
+
+    // The dispatch interface for a host that knows the control only through Qt's
+    // meta-object system: 16-bit integers cross as short, 32-bit as int, Booleans
+    // as bool; an invalid QVariant when the member cannot be read.
+    Q_INVOKABLE QVariant dispatchGet(int id) const;
+    Q_INVOKABLE bool dispatchPut(int id, const QVariant& value);
 
     virtual void saveProperties(PropertyBag& bag) const = 0;
     // False, keeping the properties, when the bag comes from a newer major version.

@@ -38,7 +38,8 @@ struct MenuHarness {
 
     console::frmMenu& open() {
         menu = std::make_unique<console::frmMenu>(
-            console::ConsoleServices{dialogs, desktop, shell, registry, folder.path()});
+            console::ConsoleServices{dialogs, desktop, shell, registry, folder.path(),
+                                     std::filesystem::path(KAJ_GLYPHVIEW_LIBRARY).parent_path()});
         menu->Form_Load();
         menu->show();
         QCoreApplication::processEvents();

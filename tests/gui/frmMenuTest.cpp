@@ -156,10 +156,10 @@ TEST(frmMenu, WithoutKajIniItSaysSoSelectsSetupAndKeepsTheDefaults) {
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines.front(), "Kajmar Console Version 1.7.28 Beta");
     EXPECT_EQ(lines.back(), "Loading Initialization File...");
-    EXPECT_EQ(menu.MasterCategory, "Items");
-    EXPECT_EQ(menu.MasterSubsection, "Misc");
-    EXPECT_EQ(menu.MasterNPCCategory, "NPCs");
-    EXPECT_EQ(menu.MasterNPCSubsection, "Misc");
+    EXPECT_EQ(menu.catalogue.MasterCategory, "Items");
+    EXPECT_EQ(menu.catalogue.MasterSubsection, "Misc");
+    EXPECT_EQ(menu.catalogue.MasterNPCCategory, "NPCs");
+    EXPECT_EQ(menu.catalogue.MasterNPCSubsection, "Misc");
     EXPECT_TRUE(menu.FrameShardButtons->isEnabled());
     EXPECT_FALSE(menu.FrameAccountInfo->isEnabled());
 }

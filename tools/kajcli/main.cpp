@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "CatalogueCli.h"
 #include "MapCli.h"
 #include "RenderArtCli.h"
 #include "SendCommandCli.h"
@@ -14,7 +15,10 @@ void printUsage() {
         "usage: kajcli COMMAND ...\n"
         "  send [--user] [--enter] TEXT   type TEXT into the game client as the console would\n"
         "                                 (--user: as a user command; --enter: with a final "
-        "Enter)\n");
+        "Enter)\n"
+        "  items|npcs (--pol DIR | --scripts DIR) [--tree]\n"
+        "                                 print the catalogue records the console would load\n"
+        "  render-art, render-map, map-height: see each command's own usage\n");
 }
 
 }  // namespace
@@ -26,6 +30,9 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "send") == 0) {
         return kaj::cli::runSend(argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "items") == 0 || std::strcmp(argv[1], "npcs") == 0) {
+        return kaj::cli::runCatalogue(std::strcmp(argv[1], "npcs") == 0, argc - 2, argv + 2);
     }
     if (std::strcmp(argv[1], "render-map") == 0) {
         return kaj::cli::runRenderMap(argc - 2, argv + 2);

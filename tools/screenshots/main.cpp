@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QPixmap>
 #include <QTimer>
+#include <QTreeWidgetItemIterator>
 
 #include <cstdio>
 
@@ -17,6 +18,10 @@
 #include "Registry.h"
 #include "Shell.h"
 #include "frmAbout.h"
+#include "frmCreateItem.h"
+#include "frmCreateNPC.h"
+#include "frmEditItems.h"
+#include "frmEditNPC.h"
 #include "frmMap.h"
 #include "frmMenu.h"
 #include "frmProgresswindow.h"
@@ -36,6 +41,19 @@ bool save(QWidget* window, const QString& path) {
     return ok;
 }
 
+// Clicks the first node that lists something, then its first row.
+void selectFirstSectionAndRow(QTreeWidget* tree, QTreeWidget* list) {
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        tree->setCurrentItem(*it);
+        emit tree->itemClicked(*it, 0);
+        if (list->topLevelItemCount() > 0) {
+            list->setCurrentItem(list->topLevelItem(0));
+            emit list->itemClicked(list->topLevelItem(0), 0);
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,8 +68,8 @@ int main(int argc, char** argv) {
     kaj::platform::RecordingDesktopInput desktop;
     auto shell = kaj::platform::makeSystemShell();
     auto registry = kaj::platform::makeSystemRegistry();
-    kaj::console::frmMenu menu(
-        {dialogs, desktop, *shell, *registry, std::filesystem::path(argv[1])});
+    kaj::console::frmMenu menu({dialogs, desktop, *shell, *registry, std::filesystem::path(argv[1]),
+                                std::filesystem::path(argv[1])});
     menu.Form_Load();
     menu.show();
     bool ok = save(menu.progressWindow(), out + "/progress.png");
@@ -95,6 +113,22 @@ int main(int argc, char** argv) {
         }
         host.show();
         ok = save(&host, out + "/terrainview.png") && ok;
+    }
+    {
+        // The catalogue windows as a user finds them: a section clicked, an item chosen.
+        auto* items = menu.createItemWindow();
+        menu.cmdCreateItem_Click();
+        selectFirstSectionAndRow(items->tvwItems, items->ListItems);
+        ok = save(items, out + "/create-item.png") && ok;
+        auto* npcs = menu.createNpcWindow();
+        menu.cmdCreateNPC_Click();
+        selectFirstSectionAndRow(npcs->tvwNPC, npcs->ListNPC);
+        ok = save(npcs, out + "/create-npc.png") && ok;
+        menu.cmdEditItem_Click();
+        ok = save(menu.editItemsWindow(), out + "/edit-items.png") && ok;
+        menu.cmdEditNPC_Click();
+        menu.editNpcWindow()->TabStrip1->setCurrentIndex(4);
+        ok = save(menu.editNpcWindow(), out + "/edit-npc.png") && ok;
     }
     menu.showAbout();
     ok = save(menu.aboutWindow(), out + "/about.png") && ok;

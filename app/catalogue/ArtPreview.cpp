@@ -1,0 +1,113 @@
+#include "ArtPreview.h"
+
+#include <string>
+
+#include "ConfigText.h"
+#include "TextRoutines.h"
+
+namespace kaj::catalogue {
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The leading hexadecimal digits (none reads 0); more than eight do not fit.
+std::optional<std::uint32_t> leadingHex(std::string_view text) {
+    text = std::string_view(text).substr(std::min(text.find_first_not_of(' '), text.size()));
+    std::uint64_t value = 0;
+    std::size_t digits = 0;
+    for (char c : text) {
+        const int digit = hexDigit(c);
+        if (digit < 0) {
+            break;
+        }
+        value = value * 16 + static_cast<unsigned>(digit);
+        if (value != 0 && ++digits > 8) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+// The leading decimal number, with its sign (none reads 0); nothing past 32 bits.
+std::optional<std::int64_t> leadingDecimal(std::string_view text) {
+    text = text.substr(std::min(text.find_first_not_of(' '), text.size()));
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + (c - '0');
+        if (value > 0xFFFFFFFFLL) {
+            return std::nullopt;
+        }
+    }
+    return negative ? -value : value;
+}
+
+std::optional<std::int16_t> hexColour(std::string_view color) {
+    const auto value = leadingHex(deleteEvery(deleteEvery(color, "0x"), "0X"));
+    if (!value || *value > 0xFFFF) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(*value));
+}
+
+std::optional<std::int16_t> decimalColour(std::int64_t value) {
+    if (value < -32768 || value > 32767) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
+
+std::optional<std::int32_t> itemArtIndex(std::string_view graphic) {
+    const auto value = leadingHex(graphic.substr(std::min<std::size_t>(2, graphic.size())));
+    if (!value) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*value);
+}
+
+std::optional<std::int16_t> itemArtColor(std::string_view color) {
+    if (color.substr(0, 2) == "0x") {
+        return hexColour(color);
+    }
+    const auto value = leadingDecimal(color);
+    return value ? decimalColour(*value) : std::nullopt;
+}
+
+std::optional<std::int32_t> npcArtIndex(std::string_view objType) {
+    const std::string digits = console::trimBlanks(deleteEvery(objType, "0x"));
+    const auto value = leadingHex(digits);
+    if (!value) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*value);
+}
+
+std::optional<std::int16_t> npcArtColor(std::string_view color) {
+    if (color.substr(0, 2) == "0x") {
+        return hexColour(color);
+    }
+    auto value = leadingDecimal(color);
+    if (!value) {
+        return std::nullopt;
+    }
+    return decimalColour(*value > 20000 ? 1002 : *value);
+}
+
+}  // namespace kaj::catalogue

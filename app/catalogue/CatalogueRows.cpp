@@ -1,0 +1,89 @@
+#include "CatalogueRows.h"
+
+#include <unordered_set>
+
+#include "ConfigText.h"
+#include "TextRoutines.h"
+
+namespace kaj::catalogue {
+namespace {
+
+using console::trimBlanks;
+
+std::string field(const std::vector<std::string_view>& fields, std::size_t n) {
+    return std::string(fieldOr(fields, n));
+}
+
+}  // namespace
+
+std::vector<ItemRow> itemRowsOfSection(const std::vector<std::string>& records,
+                                       std::string_view section) {
+    std::vector<ItemRow> rows;
+    for (const auto& record : records) {
+        const auto fields = splitFields(record);
+        if (fieldOr(fields, 1) == section) {
+            rows.push_back({field(fields, 2), trimBlanks(fieldOr(fields, 3)),
+                            trimBlanks(fieldOr(fields, 4)), trimBlanks(fieldOr(fields, 5))});
+        }
+    }
+    return rows;
+}
+
+std::vector<ItemRow> itemRowsMatching(const std::vector<std::string>& records,
+                                      std::string_view search) {
+    std::vector<ItemRow> rows;
+    for (const auto& record : records) {
+        if (!containsIgnoringCase(record, search)) {
+            continue;
+        }
+        const auto fields = splitFields(record);
+        if (containsIgnoringCase(fieldOr(fields, 2), search)) {
+            rows.push_back({field(fields, 2),
+                            trimBlanks(fieldOr(fields, 3)),
+                            trimBlanks(fieldOr(fields, 4)),
+                            {}});
+        }
+    }
+    return rows;
+}
+
+std::vector<NpcRow> npcRowsOfSection(const std::vector<std::string>& records,
+                                     std::string_view section) {
+    std::vector<NpcRow> rows;
+    for (const auto& record : records) {
+        const auto fields = splitFields(record);
+        if (fieldOr(fields, 1) == section) {
+            rows.push_back({field(fields, 2), field(fields, 3), field(fields, 4)});
+        }
+    }
+    return rows;
+}
+
+std::vector<NpcRow> npcRowsMatching(const std::vector<std::string>& records,
+                                    std::string_view search) {
+    std::vector<NpcRow> rows;
+    for (const auto& record : records) {
+        if (!containsIgnoringCase(record, search)) {
+            continue;
+        }
+        const auto fields = splitFields(record);
+        if (containsIgnoringCase(fieldOr(fields, 2), search)) {
+            rows.push_back(
+                {field(fields, 2), trimBlanks(fieldOr(fields, 3)), trimBlanks(fieldOr(fields, 4))});
+        }
+    }
+    return rows;
+}
+
+std::vector<std::string> distinctObjectTypes(const std::vector<ItemRow>& rows) {
+    std::vector<std::string> types;
+    std::unordered_set<std::string> seen;
+    for (const auto& row : rows) {
+        if (!row.id.empty() && seen.insert(row.id).second) {
+            types.push_back(row.id);
+        }
+    }
+    return types;
+}
+
+}  // namespace kaj::catalogue

@@ -1,0 +1,102 @@
+#include "CatalogueTree.h"
+
+#include <algorithm>
+
+#include "FileLookup.h"
+
+namespace kaj::catalogue {
+namespace {
+
+std::string folded(std::string_view text) {
+    std::string out(text);
+    for (auto& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool CatalogueTree::add(std::size_t* parent, std::string key, std::string text,
+                        bool sortedChildren) {
+    if (!key.empty() && byKey_.count(key) != 0) {
+        return false;
+    }
+    const std::size_t index = nodes_.size();
+    if (!key.empty()) {
+        byKey_.emplace(key, index);
+    }
+    foldedTexts_.insert(folded(text));
+    nodes_.push_back(CatalogueNode{std::move(key), std::move(text), sortedChildren, {}});
+    if (parent) {
+        nodes_[*parent].children.push_back(index);
+    } else {
+        roots_.push_back(index);
+    }
+    return true;
+}
+
+bool CatalogueTree::addRoot(std::string key, std::string text, bool sortedChildren) {
+    return add(nullptr, std::move(key), std::move(text), sortedChildren);
+}
+
+bool CatalogueTree::addChild(std::string_view parentKey, std::string key, std::string text,
+                             bool sortedChildren) {
+    if (parentKey.empty()) {
+        return false;
+    }
+    const auto parent = byKey_.find(std::string(parentKey));
+    if (parent == byKey_.end()) {
+        return false;
+    }
+    std::size_t parentIndex = parent->second;
+    return add(&parentIndex, std::move(key), std::move(text), sortedChildren);
+}
+
+void CatalogueTree::clear() {
+    nodes_.clear();
+    roots_.clear();
+    byKey_.clear();
+    foldedTexts_.clear();
+}
+
+bool CatalogueTree::hasKey(std::string_view key) const {
+    return !key.empty() && byKey_.count(std::string(key)) != 0;
+}
+
+bool CatalogueTree::hasTextIgnoringCase(std::string_view text) const {
+    return foldedTexts_.count(folded(text)) != 0;
+}
+
+std::vector<std::size_t> CatalogueTree::shownChildren(std::size_t index) const {
+    std::vector<std::size_t> children = nodes_[index].children;
+    if (nodes_[index].sortedChildren) {
+        std::stable_sort(children.begin(), children.end(), [this](std::size_t a, std::size_t b) {
+            return platform::lessIgnoringAsciiCase(nodes_[a].text, nodes_[b].text);
+        });
+    }
+    return children;
+}
+
+std::vector<CatalogueTree::ShownNode> CatalogueTree::displayOrder() const {
+    std::vector<ShownNode> order;
+    order.reserve(nodes_.size());
+    std::vector<ShownNode> pending;
+    for (auto root = roots_.rbegin(); root != roots_.rend(); ++root) {
+        pending.push_back({*root, 0});
+    }
+    while (!pending.empty()) {
+        const ShownNode current = pending.back();
+        pending.pop_back();
+        order.push_back(current);
+        const auto children = shownChildren(current.index);
+        for (auto child = children.rbegin(); child != children.rend(); ++child) {
+            pending.push_back({*child, current.depth + 1});
+        }
+    }
+    return order;
+}
+
+}  // namespace kaj::catalogue

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kaj::catalogue {
+
+// The lines of a server configuration file (pkg.cfg, itemdesc.cfg, npcdesc.cfg)
+// with every tab turned into a blank; nothing when the file cannot be read.
+std::optional<std::vector<std::string>> readServerConfigLines(const std::filesystem::path& file);
+
+// Letter case of A-Z ignored; bytes above 0x7F compared as they are.
+bool containsIgnoringCase(std::string_view text, std::string_view part);
+std::size_t findIgnoringCase(std::string_view text, std::string_view part);
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
+
+// One left-to-right pass deleting every non-overlapping occurrence of word, letter
+// case counting.
+std::string deleteEvery(std::string_view text, std::string_view word);
+std::string trimLeadingBlanks(std::string_view text);
+
+// The fields of a record, split at every "|".
+std::vector<std::string_view> splitFields(std::string_view record);
+// Field n (from 0), or empty when the record has fewer fields.
+std::string_view fieldOr(const std::vector<std::string_view>& fields, std::size_t n);
+
+}  // namespace kaj::catalogue

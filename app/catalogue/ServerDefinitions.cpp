@@ -1,0 +1,283 @@
+#include "ServerDefinitions.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "ConfigText.h"
+#include "FileLookup.h"
+#include "TextRoutines.h"
+
+namespace kaj::catalogue {
+namespace {
+
+using console::trimBlanks;
+using console::ValueOf;
+
+std::optional<std::vector<std::string>> definitionLines(const std::filesystem::path& folder,
+                                                        const char* fileName) {
+    const auto file = platform::findCaseInsensitive(folder, fileName, platform::EntryKind::File);
+    if (!file) {
+        return std::nullopt;
+    }
+    return readServerConfigLines(*file);
+}
+
+bool startsWithAnyKind(std::string_view line) {
+    for (const char* kind : {"Item", "Container", "Weapon", "Armor"}) {
+        if (startsWithIgnoringCase(line, kind)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct PackageSettings {
+    bool enabled = false;
+    bool invalid = false;
+};
+
+// Reads a pkg.cfg into the two defaults. A line is tested with its leading blanks
+// removed, as the server reads it, so an indented "Enabled 1" counts.
+std::optional<PackageSettings> readPackage(const std::filesystem::path& package,
+                                           std::string& category, std::string& subsection) {
+    category = "Packages";
+    subsection.clear();
+    const auto file = platform::findCaseInsensitive(package, "pkg.cfg", platform::EntryKind::File);
+    const auto lines = file ? readServerConfigLines(*file) : std::nullopt;
+    if (!lines) {
+        return std::nullopt;
+    }
+    PackageSettings settings;
+    for (const auto& raw : *lines) {
+        const std::string line = trimLeadingBlanks(raw);
+        if (startsWithIgnoringCase(line, "enabled") &&
+            line.find('1', std::string_view("enabled").size()) != std::string::npos) {
+            settings.enabled = true;
+        } else if (containsIgnoringCase(line, "Name")) {
+            const auto value = ValueOf(line);
+            if (!value) {
+                settings.invalid = true;
+                return settings;
+            }
+            subsection = *value;
+        } else if (containsIgnoringCase(line, "Category=")) {
+            category = ValueOf(line).value_or(std::string());
+        } else if (containsIgnoringCase(line, "Subsection=")) {
+            subsection = ValueOf(line).value_or(std::string());
+        }
+    }
+    return settings;
+}
+
+// The walk: a folder's own pkg.cfg first, then every entry whose name holds no
+// dot, depth first, in the listing's order. A folder already on the way down
+// (reached again through a link) is not walked twice.
+template <typename CheckPackage>
+void walkPackages(const std::filesystem::path& folder, std::vector<std::filesystem::path>& trail,
+                  const CheckPackage& check) {
+    std::error_code error;
+    const auto identity = std::filesystem::weakly_canonical(folder, error);
+    if (error || std::find(trail.begin(), trail.end(), identity) != trail.end()) {
+        return;
+    }
+    if (platform::findCaseInsensitive(folder, "pkg.cfg", platform::EntryKind::File)) {
+        check(folder);
+    }
+    std::vector<std::filesystem::path> children;
+    for (const auto& name : platform::listNamesWithoutExtension(folder)) {
+        children.push_back(folder / name);
+    }
+    trail.push_back(identity);
+    for (const auto& child : children) {
+        if (std::filesystem::is_directory(child, error)) {
+            walkPackages(child, trail, check);
+        }
+    }
+    trail.pop_back();
+}
+
+}  // namespace
+
+std::filesystem::path packageDefinitionFolder(const std::filesystem::path& package,
+                                              const char* fileName) {
+    const auto config =
+        platform::findCaseInsensitive(package, "config", platform::EntryKind::Folder);
+    if (config && platform::findCaseInsensitive(*config, fileName, platform::EntryKind::File)) {
+        return *config;
+    }
+    return package;
+}
+
+void LoadItems(CatalogueState& state, const std::filesystem::path& folder) {
+    const auto lines = definitionLines(folder, "itemdesc.cfg");
+    if (!lines) {
+        return;
+    }
+    std::string category = state.MasterCategory;
+    std::string section = state.MasterSubsection;
+    std::string name = "Unnamed";
+    std::string color = "0";
+    std::string objType;
+    std::string graphic;
+    std::vector<std::string> records;
+    for (const auto& line : *lines) {
+        enum class Kind { None, Element, Door, Graphic, Name, Category, Section, Color, End };
+        Kind kind = Kind::None;
+        if (startsWithAnyKind(line)) {
+            kind = Kind::Element;
+        } else if (startsWithIgnoringCase(line, "Door")) {
+            kind = Kind::Door;
+        } else if (containsIgnoringCase(line, "graphic")) {
+            kind = Kind::Graphic;
+        } else if (containsIgnoringCase(line, "Name")) {
+            kind = Kind::Name;
+        } else if (containsIgnoringCase(line, "Category=")) {
+            kind = Kind::Category;
+        } else if (containsIgnoringCase(line, "Subsection=")) {
+            kind = Kind::Section;
+        } else if (containsIgnoringCase(line, "Color")) {
+            kind = Kind::Color;
+        } else if (line.find('}') != std::string::npos) {
+            kind = Kind::End;
+        }
+        if (kind == Kind::None) {
+            continue;
+        }
+        if (kind == Kind::End) {
+            records.push_back(category + "|" + section + "|" + name + "|" + objType + "|" +
+                              graphic + "|" + color);
+            name = "Unnamed";
+            category = state.MasterCategory;
+            section = state.MasterSubsection;
+            color = "0";
+            continue;
+        }
+        const auto value = ValueOf(line);
+        if (!value) {
+            break;  // a key word alone at the start of a line ends the file
+        }
+        switch (kind) {
+            case Kind::Door:
+                name = "Door";
+                [[fallthrough]];
+            case Kind::Element:
+                objType = *value;
+                graphic = *value;
+                break;
+            case Kind::Graphic:
+                graphic = trimBlanks(deleteEvery(deleteEvery(*value, "Graphic"), "graphic"));
+                break;
+            case Kind::Name:
+                name = trimBlanks(deleteEvery(deleteEvery(*value, "name"), "Name"));
+                break;
+            case Kind::Category:
+                category = trimBlanks(*value);
+                break;
+            case Kind::Section:
+                section = trimLeadingBlanks(*value);
+                break;
+            default:
+                color = trimBlanks(deleteEvery(deleteEvery(*value, "Color"), "color"));
+                break;
+        }
+    }
+    addItemRecords(state.ListFullItem, std::move(records));
+}
+
+void Checkpkg(CatalogueState& state, const std::filesystem::path& package,
+              const MessageSink& message) {
+    const auto settings = readPackage(package, state.MasterCategory, state.MasterSubsection);
+    if (!settings || settings->invalid) {
+        message("pkg.cfg is invalid please remove any tabs in it.");
+        return;
+    }
+    if (settings->enabled) {
+        LoadItems(state, packageDefinitionFolder(package, "itemdesc.cfg"));
+    }
+}
+
+void IndexItems(CatalogueState& state, const std::filesystem::path& folder,
+                const MessageSink& message) {
+    std::vector<std::filesystem::path> trail;
+    walkPackages(folder, trail,
+                 [&](const std::filesystem::path& package) { Checkpkg(state, package, message); });
+}
+
+void LoadNPCs(CatalogueState& state, const std::filesystem::path& folder) {
+    const auto lines = definitionLines(folder, "npcdesc.cfg");
+    if (!lines) {
+        return;
+    }
+    std::string category = state.MasterNPCCategory;
+    std::string section = state.MasterNPCSubsection;
+    std::string color = "0";
+    std::string templateName;
+    std::string objType;
+    for (const auto& line : *lines) {
+        enum class Kind { None, Template, ObjType, Category, Section, ColorRange, Color, End };
+        Kind kind = Kind::None;
+        if (containsIgnoringCase(line, "NpcTemplate")) {
+            kind = Kind::Template;
+        } else if (containsIgnoringCase(line, "ObjType")) {
+            kind = Kind::ObjType;
+        } else if (containsIgnoringCase(line, "Category=")) {
+            kind = Kind::Category;
+        } else if (containsIgnoringCase(line, "Subsection=")) {
+            kind = Kind::Section;
+        } else if (containsIgnoringCase(line, "Colorrange")) {
+            kind = Kind::ColorRange;
+        } else if (containsIgnoringCase(line, "Color")) {
+            kind = Kind::Color;
+        } else if (line.find('}') != std::string::npos) {
+            kind = Kind::End;
+        }
+        if (kind == Kind::None || kind == Kind::ColorRange) {
+            continue;
+        }
+        if (kind == Kind::End) {
+            state.ListFullChar.push_back(category + "|" + section + "|" + templateName + "|" +
+                                         objType + "|" + color);
+            category = state.MasterNPCCategory;
+            section = state.MasterNPCSubsection;
+            color = "0";
+            continue;
+        }
+        const auto value = ValueOf(line);
+        if (!value) {
+            break;
+        }
+        switch (kind) {
+            case Kind::Template:
+                templateName = *value;
+                break;
+            case Kind::ObjType:
+                objType = trimLeadingBlanks(deleteEvery(deleteEvery(*value, "objtype"), "ObjType"));
+                break;
+            case Kind::Category:
+                category = *value;
+                break;
+            case Kind::Section:
+                section = *value;
+                break;
+            default:
+                color = trimBlanks(deleteEvery(
+                    deleteEvery(deleteEvery(*value, "TrueColor"), "Truecolor"), "truecolor"));
+                break;
+        }
+    }
+}
+
+void CheckNPCpkg(CatalogueState& state, const std::filesystem::path& package) {
+    const auto settings = readPackage(package, state.MasterNPCCategory, state.MasterNPCSubsection);
+    if (settings && !settings->invalid && settings->enabled) {
+        LoadNPCs(state, packageDefinitionFolder(package, "npcdesc.cfg"));
+    }
+}
+
+void IndexNPCs(CatalogueState& state, const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> trail;
+    walkPackages(folder, trail,
+                 [&](const std::filesystem::path& package) { CheckNPCpkg(state, package); });
+}
+
+}  // namespace kaj::catalogue

@@ -1,0 +1,367 @@
+#include "frmCreateItem.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "ArtPreview.h"
+#include "CatalogueLoads.h"
+#include "CatalogueRows.h"
+#include "CatalogueTreeView.h"
+#include "EnterReleased.h"
+#include "HostedControl.h"
+#include "QtText.h"
+#include "UpDownArrows.h"
+#include "frmMenu.h"
+
+namespace kaj::catalogue {
+namespace {
+
+using platform::fromCp1252;
+using platform::toCp1252;
+
+constexpr int kArtIndex = 2;
+constexpr int kArtColor = 3;
+constexpr int kArtType = 1;
+
+void addRows(QTreeWidget* list, const std::vector<ItemRow>& rows) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const auto& row : rows) {
+        auto* item = new QTreeWidgetItem();
+        item->setText(0, fromCp1252(row.name));
+        item->setText(1, fromCp1252(row.id));
+        item->setText(2, fromCp1252(row.graphic));
+        item->setText(3, fromCp1252(row.color));
+        items.push_back(item);
+    }
+    list->addTopLevelItems(items);
+}
+
+}  // namespace
+
+frmCreateItem::frmCreateItem(console::frmMenu& menu, QWidget* parent)
+    : QWidget(parent), menu_(menu) {
+    setObjectName("frmCreateItem");
+    setWindowTitle("Create Items");
+    createControls();
+    setFixedSize(kWidthTwips / console::kTwipsPerPixel, kHeightTwips / console::kTwipsPerPixel);
+}
+
+frmCreateItem::~frmCreateItem() = default;
+
+QPushButton* frmCreateItem::button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setStyleSheet("padding: 2px 4px;");
+    return b;
+}
+
+void frmCreateItem::createControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(3);
+
+    tvwItems = new QTreeWidget(this);
+    tvwItems->setObjectName("tvwItems");
+    tvwItems->setHeaderHidden(true);
+    layout->addWidget(tvwItems, 3);
+    connect(tvwItems, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* node) { tvwItems_NodeClick(node); });
+
+    auto* searchRow = new QHBoxLayout();
+    TextSearch = new QLineEdit(this);
+    TextSearch->setObjectName("TextSearch");
+    auto* search = button("cmdNPCSearch", "Search", this);
+    auto* load = button("cmdLoadItems", "Load ITEMS", this);
+    searchRow->addWidget(TextSearch, 1);
+    searchRow->addWidget(search);
+    searchRow->addWidget(load);
+    layout->addLayout(searchRow);
+    connect(search, &QPushButton::clicked, this, [this] { cmdNPCSearch_Click(); });
+    connect(load, &QPushButton::clicked, this, [this] { cmdLoadItems_Click(); });
+    auto* enter = new console::EnterReleased(this);
+    TextSearch->installEventFilter(enter);
+    connect(enter, &console::EnterReleased::released, this, [this] { cmdNPCSearch_Click(); });
+
+    ListItems = makeReportList("ListItems", {"Name", "ID", "Graphic", "Color"}, this);
+    ListItems->header()->resizeSection(0, 120);
+    ListItems->header()->resizeSection(1, 54);
+    ListItems->header()->resizeSection(2, 54);
+    layout->addWidget(ListItems, 3);
+    connect(ListItems, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* row) { ListItems_ItemClick(row); });
+    connect(ListItems, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
+        if (row) {
+            ListItems_ItemClick(row);
+        }
+    });
+
+    auto* previewRow = new QHBoxLayout();
+    glyphView_ = std::make_unique<console::HostedControl>(
+        console::controlLibraryFile(menu_.services().controlFolder, "GlyphView"),
+        "GLYPHVIEW.GlyphViewCtrl.1", this);
+    glyphView_->widget()->setObjectName("GlyphView1");
+    glyphView_->widget()->setFixedSize(100, 100);
+    glyphView_->put(kArtType, short{0});
+    glyphView_->widget()->setVisible(false);
+    auto* artPlace = new QWidget(this);
+    artPlace->setFixedSize(100, 100);
+    auto* artLayout = new QVBoxLayout(artPlace);
+    artLayout->setContentsMargins(0, 0, 0, 0);
+    glyphView_->widget()->setParent(artPlace);
+    artLayout->addWidget(glyphView_->widget());
+    previewRow->addWidget(artPlace);
+
+    auto* previewSide = new QVBoxLayout();
+    TextGraphic = new QLineEdit(this);
+    TextGraphic->setObjectName("TextGraphic");
+    previewSide->addWidget(TextGraphic);
+    ListObjTypes = makeReportList("ListObjTypes", {"Obj Type"}, this);
+    previewSide->addWidget(ListObjTypes, 1);
+    connect(ListObjTypes, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* row) { ListObjTypes_ItemClick(row); });
+    previewRow->addLayout(previewSide, 1);
+
+    auto* options = new QGroupBox("Options", this);
+    options->setObjectName("FrameOptions");
+    auto* optionsLayout = new QVBoxLayout(options);
+    optionsLayout->setContentsMargins(4, 2, 4, 2);
+    auto* option1 = new QRadioButton("Pol Definition", options);
+    option1->setObjectName("Option1");
+    auto* option2 = new QRadioButton("Object Type", options);
+    option2->setObjectName("Option2");
+    option1->setChecked(true);
+    for (auto* option : {option1, option2}) {
+        option->setEnabled(false);  // no behaviour behind them
+        optionsLayout->addWidget(option);
+    }
+    previewSide->addWidget(options);
+    layout->addLayout(previewRow);
+
+    auto amountBox = [this](const char* name, const char* text) {
+        auto* box = new QLineEdit(text, this);
+        box->setObjectName(name);
+        box->setFixedWidth(40);
+        menu_.selectAllOnFocus(box);
+        return box;
+    };
+    txtAmount3 = amountBox("txtAmount3", "1");
+    txtAmount4 = amountBox("txtAmount4", "25");
+    txtAmount5 = amountBox("txtAmount5", "1");
+    txtAmountChest = amountBox("txtAmountChest", "1");
+    TextDistance = amountBox("TextDistance", "1");
+    menu_.selectAllOnFocus(TextSearch);
+    menu_.selectAllOnFocus(TextGraphic);
+
+    auto* createRow = new QHBoxLayout();
+    createRow->setSpacing(2);
+    auto* create = button("cmdCreate", "Create", this);
+    auto* createAt = button("cmdCreateat", "Create At", this);
+    auto* spawnItem = button("cmdSpawnItem", "Spawn Item", this);
+    for (auto* b : {create, createAt, spawnItem}) {
+        createRow->addWidget(b);
+    }
+    layout->addLayout(createRow);
+    auto* commands = new QGridLayout();
+    commands->setHorizontalSpacing(1);
+    commands->setVerticalSpacing(2);
+    commands->setColumnMinimumWidth(3, 6);
+    struct Amount {
+        const char* name;
+        const char* caption;
+        QLineEdit* box;
+        const char* spinner;
+        int minimum;
+    };
+    const Amount amounts[] = {{"cmdCreatestack", "Create Stack", txtAmount3, "UpDown1", 1},
+                              {"cmdMakeregs", "Make Regs", txtAmount4, "UpDown2", 0},
+                              {"cmdMakegold", "Make Gold", txtAmount5, "UpDown3", 0},
+                              {"cmdSpawnChest", "Spawn Chest", txtAmountChest, "UpDown4", 0}};
+    QPushButton* amountButtons[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const auto& amount = amounts[i];
+        auto* b = button(amount.name, amount.caption, this);
+        auto* spinner = new console::UpDownArrows(amount.box, amount.minimum, 10000, this);
+        spinner->setObjectName(amount.spinner);
+        b->setStyleSheet("padding: 2px 1px;");
+        const int row = i / 2;
+        const int column = (i % 2) * 4;
+        commands->addWidget(b, row, column);
+        commands->addWidget(amount.box, row, column + 1);
+        commands->addWidget(spinner, row, column + 2);
+        amountButtons[i] = b;
+        connect(amount.box, &QLineEdit::returnPressed, b, &QPushButton::click);
+    }
+    layout->addLayout(commands);
+
+    auto* nudge = new QGroupBox("Nudge", this);
+    nudge->setObjectName("FrameNudge");
+    auto* nudgeLayout = new QGridLayout(nudge);
+    nudgeLayout->setContentsMargins(4, 2, 4, 2);
+    nudgeLayout->setSpacing(2);
+    struct Nudge {
+        const char* name;
+        const char* caption;
+        const char* verb;
+        int row, column;
+    };
+    const Nudge nudges[] = {
+        {"cmdUpLeft", "Up/Left", "mx ", 0, 0},   {"cmdUp", "Higher", "pz ", 0, 1},
+        {"cmdUpRight", "Up/Right", "my ", 0, 2}, {"cmdDownLeft", "Down/Left", "py ", 1, 0},
+        {"cmdDown", "Lower", "mz ", 1, 1},       {"cmdDownRight", "Down/Right", "px ", 1, 2}};
+    for (const auto& n : nudges) {
+        auto* b = button(n.name, n.caption, nudge);
+        nudgeLayout->addWidget(b, n.row, n.column);
+        const std::string verb = n.verb;
+        connect(b, &QPushButton::clicked, this,
+                [this, verb] { send(verb + toCp1252(TextDistance->text())); });
+    }
+    TextDistance->setParent(nudge);
+    auto* distanceSpinner = new console::UpDownArrows(TextDistance, -40, 40, nudge);
+    distanceSpinner->setObjectName("UpDownDistance");
+    auto* distance = new QHBoxLayout();
+    distance->addWidget(TextDistance);
+    distance->addWidget(distanceSpinner);
+    nudgeLayout->addLayout(distance, 0, 3, 2, 1);
+    layout->addWidget(nudge);
+
+    auto* handling = new QGridLayout();
+    handling->setSpacing(2);
+    auto* moveToCont = button("cmdMovetoCont", "Move to Cont", this);
+    auto* moveItem = button("cmdMoveItem", "Move Item", this);
+    auto* destroy = button("cmdNPCSCreate", "Destroy", this);
+    auto* unmovable = button("cmdunmovable", "Unmovable", this);
+    auto* movable = button("cmdMovable", "Movable", this);
+    handling->addWidget(moveToCont, 0, 0);
+    handling->addWidget(moveItem, 0, 1);
+    handling->addWidget(destroy, 0, 2);
+    handling->addWidget(unmovable, 1, 0);
+    handling->addWidget(movable, 1, 1);
+    layout->addLayout(handling);
+
+    connect(create, &QPushButton::clicked, this, [this] {
+        if (auto id = selectedId("Please select an item from the list to create.")) {
+            send("create " + *id);
+        }
+    });
+    connect(createAt, &QPushButton::clicked, this, [this] {
+        if (auto id = selectedId("Please select an item from the list to create.")) {
+            send("createat " + *id);
+        }
+    });
+    connect(amountButtons[0], &QPushButton::clicked, this, [this] {
+        if (auto id = selectedId("Please select an item from the list to create.")) {
+            send("createstack " + *id + " " + toCp1252(txtAmount3->text()));
+        }
+    });
+    connect(spawnItem, &QPushButton::clicked, this, [this] {
+        if (auto id = selectedId("Please Select an item to spawn.")) {
+            send("spawnitem " + *id);
+        }
+    });
+    connect(amountButtons[1], &QPushButton::clicked, this,
+            [this] { send("makeregs " + toCp1252(txtAmount4->text())); });
+    connect(amountButtons[2], &QPushButton::clicked, this,
+            [this] { send("createstack 3821 " + toCp1252(txtAmount5->text())); });
+    connect(amountButtons[3], &QPushButton::clicked, this,
+            [this] { send("spawnchest " + toCp1252(txtAmountChest->text())); });
+    connect(destroy, &QPushButton::clicked, this, [this] { send("destroy"); });
+    connect(moveItem, &QPushButton::clicked, this, [this] { send("moveitem"); });
+    connect(moveToCont, &QPushButton::clicked, this, [this] { send("movetocont"); });
+    connect(movable, &QPushButton::clicked, this, [this] { send("setmovable 1"); });
+    connect(unmovable, &QPushButton::clicked, this, [this] { send("setmovable 0"); });
+}
+
+void frmCreateItem::send(const std::string& command) {
+    menu_.SendCommand(command);
+}
+
+std::optional<std::string> frmCreateItem::selectedId(const char* missingMessage) {
+    const auto selected = ListItems->selectedItems();
+    if (selected.isEmpty()) {
+        menu_.services().dialogs.message(missingMessage);
+        return std::nullopt;
+    }
+    return toCp1252(selected.front()->text(1));
+}
+
+void frmCreateItem::open() {
+    show();
+    raise();
+    activateWindow();
+    tvwItems->setFocus();
+    TextSearch->setFocus();
+}
+
+void frmCreateItem::showTree() {
+    ListItems->clear();
+    ListObjTypes->clear();
+    showCatalogueTree(tvwItems, menu_.catalogue.tvwItems);
+}
+
+void frmCreateItem::fillObjectTypes() {
+    ListObjTypes->clear();
+    std::vector<ItemRow> rows;
+    for (int i = 0; i < ListItems->topLevelItemCount(); ++i) {
+        rows.push_back({{}, toCp1252(ListItems->topLevelItem(i)->text(1)), {}, {}});
+    }
+    for (const auto& type : distinctObjectTypes(rows)) {
+        new QTreeWidgetItem(ListObjTypes, QStringList{fromCp1252(type)});
+    }
+}
+
+void frmCreateItem::tvwItems_NodeClick(QTreeWidgetItem* node) {
+    ListItems->clear();
+    if (!node) {
+        return;
+    }
+    addRows(ListItems, itemRowsOfSection(menu_.catalogue.ListFullItem, toCp1252(node->text(0))));
+    fillObjectTypes();
+}
+
+void frmCreateItem::cmdNPCSearch_Click() {
+    ListItems->clear();
+    addRows(ListItems,
+            itemRowsMatching(menu_.catalogue.ListFullItem, toCp1252(TextSearch->text())));
+    fillObjectTypes();
+}
+
+void frmCreateItem::ListItems_ItemClick(QTreeWidgetItem* row) {
+    glyphView_->widget()->setVisible(true);
+    const std::string graphic = toCp1252(row->text(2));
+    TextGraphic->setText(fromCp1252(graphic));
+    if (const auto index = itemArtIndex(graphic)) {
+        glyphView_->put(kArtIndex, *index);
+    }
+    if (const auto colour = itemArtColor(toCp1252(row->text(3)))) {
+        glyphView_->put(kArtColor, short{*colour});
+    }
+}
+
+void frmCreateItem::ListObjTypes_ItemClick(QTreeWidgetItem* row) {
+    glyphView_->widget()->setVisible(true);
+    if (const auto index = itemArtIndex(toCp1252(row->text(0)))) {
+        glyphView_->put(kArtIndex, *index);
+    }
+}
+
+void frmCreateItem::cmdLoadItems_Click() {
+    resetItemDefaults(menu_.catalogue);
+    menu_.loadItemCatalogue();
+    tvwItems->setFocus();
+}
+
+void frmCreateItem::closeEvent(QCloseEvent* event) {
+    if (menu_.Shutdown) {
+        event->accept();
+        return;
+    }
+    hide();
+    event->ignore();
+}
+
+}  // namespace kaj::catalogue

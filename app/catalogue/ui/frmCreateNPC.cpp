@@ -1,0 +1,244 @@
+#include "frmCreateNPC.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "ArtPreview.h"
+#include "CatalogueLoads.h"
+#include "CatalogueRows.h"
+#include "CatalogueTreeView.h"
+#include "EnterReleased.h"
+#include "HostedControl.h"
+#include "QtText.h"
+#include "frmMenu.h"
+
+namespace kaj::catalogue {
+namespace {
+
+using platform::fromCp1252;
+using platform::toCp1252;
+
+constexpr int kArtType = 1;
+constexpr int kArtIndex = 2;
+constexpr int kArtColor = 3;
+constexpr short kNpcBodies = 1;
+
+void addRows(QTreeWidget* list, const std::vector<NpcRow>& rows) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const auto& row : rows) {
+        items.push_back(new QTreeWidgetItem(
+            QStringList{fromCp1252(row.npc), fromCp1252(row.objType), fromCp1252(row.color)}));
+    }
+    list->addTopLevelItems(items);
+}
+
+}  // namespace
+
+frmCreateNPC::frmCreateNPC(console::frmMenu& menu, QWidget* parent) : QWidget(parent), menu_(menu) {
+    setObjectName("frmCreateNPC");
+    setWindowTitle("NPCs");
+    createControls();
+    setFixedSize(kWidthTwips / console::kTwipsPerPixel, kHeightTwips / console::kTwipsPerPixel);
+}
+
+frmCreateNPC::~frmCreateNPC() = default;
+
+QPushButton* frmCreateNPC::button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setStyleSheet("padding: 2px 4px;");
+    return b;
+}
+
+void frmCreateNPC::createControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(3);
+
+    tvwNPC = new QTreeWidget(this);
+    tvwNPC->setObjectName("tvwNPC");
+    tvwNPC->setHeaderHidden(true);
+    layout->addWidget(tvwNPC, 3);
+    connect(tvwNPC, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* node) { tvwNPC_NodeClick(node); });
+
+    auto* searchRow = new QHBoxLayout();
+    TextSearch = new QLineEdit(this);
+    TextSearch->setObjectName("TextSearch");
+    auto* search = button("cmdNPCSearch", "Search", this);
+    auto* load = button("cmdLoadNPC", "Load NPCS", this);
+    searchRow->addWidget(TextSearch, 1);
+    searchRow->addWidget(search);
+    searchRow->addWidget(load);
+    layout->addLayout(searchRow);
+    connect(search, &QPushButton::clicked, this, [this] { cmdNPCSearch_Click(); });
+    connect(load, &QPushButton::clicked, this, [this] { cmdLoadNPC_Click(); });
+    auto* enter = new console::EnterReleased(this);
+    TextSearch->installEventFilter(enter);
+    connect(enter, &console::EnterReleased::released, this, [this] { cmdNPCSearch_Click(); });
+
+    ListNPC = makeReportList("ListNPC", {"NPC", "ObjType", "Color"}, this);
+    ListNPC->header()->resizeSection(0, 130);
+    ListNPC->header()->resizeSection(1, 70);
+    layout->addWidget(ListNPC, 3);
+    connect(ListNPC, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* row) { ListNPC_ItemClick(row); });
+    connect(ListNPC, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
+        if (row) {
+            ListNPC_ItemClick(row);
+        }
+    });
+
+    auto* middle = new QHBoxLayout();
+    glyphView_ = std::make_unique<console::HostedControl>(
+        console::controlLibraryFile(menu_.services().controlFolder, "GlyphView"),
+        "GLYPHVIEW.GlyphViewCtrl.1", this);
+    glyphView_->widget()->setObjectName("GlyphView1");
+    glyphView_->put(kArtType, kNpcBodies);
+    auto* artPlace = new QWidget(this);
+    artPlace->setFixedSize(120, 130);
+    auto* artLayout = new QVBoxLayout(artPlace);
+    artLayout->setContentsMargins(0, 0, 0, 0);
+    glyphView_->widget()->setParent(artPlace);
+    artLayout->addWidget(glyphView_->widget());
+    glyphView_->widget()->setVisible(false);
+    middle->addWidget(artPlace);
+
+    auto frame = [this](const char* name, const char* title) {
+        auto* box = new QGroupBox(title, this);
+        box->setObjectName(name);
+        auto* grid = new QVBoxLayout(box);
+        grid->setContentsMargins(4, 2, 4, 2);
+        grid->setSpacing(2);
+        return box;
+    };
+    struct Command {
+        const char* name;
+        const char* caption;
+        const char* text;
+    };
+    auto addCommands = [this](QGroupBox* box, std::initializer_list<Command> commands) {
+        for (const auto& command : commands) {
+            auto* b = button(command.name, command.caption, box);
+            box->layout()->addWidget(b);
+            const std::string text = command.text;
+            connect(b, &QPushButton::clicked, this, [this, text] { menu_.SendCommand(text); });
+        }
+    };
+
+    auto* npcs = frame("FrameNPCs", "NPCs");
+    auto* create = button("cmdNPCSCreate", "Create NPC", npcs);
+    npcs->layout()->addWidget(create);
+    connect(create, &QPushButton::clicked, this, [this] {
+        const auto selected = ListNPC->selectedItems();
+        if (selected.isEmpty()) {
+            menu_.services().dialogs.message("Please select an NPC from the list to create.");
+            return;
+        }
+        menu_.SendCommand("createnpc " + toCp1252(selected.front()->text(0)));
+    });
+    addCommands(npcs, {{"Command4", "Spawn NPC", "spawn "}, {"Command5", "Despawn", "despawn "}});
+    middle->addWidget(npcs, 1);
+    layout->addLayout(middle);
+
+    auto* lower = new QHBoxLayout();
+    auto* critter = frame("FrameCritter", "Critter");
+    addCommands(critter, {{"Command18", "Town Critter", "critter"},
+                          {"Command19", "Wildlife Critter", "wildlife"},
+                          {"Command20", "Dungeon Critter", "dungeontrash"}});
+    auto* spawns = frame("FrameSpawns", "Spawns");
+    addCommands(spawns, {{"Command21", "Town Critter Spawn", "critterspawn"},
+                         {"Command22", "Wildlife Spawn", "wildlifespawn"},
+                         {"Command23", "Container Spawn", "spawncontainer"},
+                         {"Command24", "People Spawn", "peoplespawn"},
+                         {"Command25", "Reagent Spawn", "regspawn"}});
+    auto* critterColumn = new QVBoxLayout();
+    critterColumn->addWidget(critter);
+    critterColumn->addStretch(1);
+    lower->addLayout(critterColumn, 1);
+    lower->addWidget(spawns, 1);
+    layout->addLayout(lower);
+
+    auto* equip = new QGroupBox("Equip Templates", this);
+    equip->setObjectName("FrameEquip");
+    auto* equipLayout = new QGridLayout(equip);
+    equipLayout->setContentsMargins(4, 2, 4, 2);
+    equipLayout->setSpacing(2);
+    txtLoadEquip = new QLineEdit(equip);
+    txtLoadEquip->setObjectName("txtLoadEquip");
+    txtWriteEquip = new QLineEdit(equip);
+    txtWriteEquip->setObjectName("txtWriteEquip");
+    auto* loadEquip = button("cmdLoadEquip", "Load", equip);
+    auto* writeEquip = button("cmdWriteEquip", "Write", equip);
+    equipLayout->addWidget(txtLoadEquip, 0, 0);
+    equipLayout->addWidget(loadEquip, 0, 1);
+    equipLayout->addWidget(txtWriteEquip, 1, 0);
+    equipLayout->addWidget(writeEquip, 1, 1);
+    layout->addWidget(equip);
+    connect(loadEquip, &QPushButton::clicked, this,
+            [this] { menu_.SendCommand("equipt " + toCp1252(txtLoadEquip->text())); });
+    connect(writeEquip, &QPushButton::clicked, this,
+            [this] { menu_.SendCommand("writeequip " + toCp1252(txtWriteEquip->text())); });
+
+    for (auto* box : {TextSearch, txtLoadEquip, txtWriteEquip}) {
+        menu_.selectAllOnFocus(box);
+    }
+}
+
+void frmCreateNPC::open() {
+    show();
+    raise();
+    activateWindow();
+    tvwNPC->setFocus();
+    TextSearch->setFocus();
+}
+
+void frmCreateNPC::showTree() {
+    ListNPC->clear();
+    showCatalogueTree(tvwNPC, menu_.catalogue.tvwNPC);
+}
+
+void frmCreateNPC::tvwNPC_NodeClick(QTreeWidgetItem* node) {
+    ListNPC->clear();
+    if (node) {
+        addRows(ListNPC, npcRowsOfSection(menu_.catalogue.ListFullChar, toCp1252(node->text(0))));
+    }
+}
+
+void frmCreateNPC::cmdNPCSearch_Click() {
+    ListNPC->clear();
+    addRows(ListNPC, npcRowsMatching(menu_.catalogue.ListFullChar, toCp1252(TextSearch->text())));
+}
+
+void frmCreateNPC::ListNPC_ItemClick(QTreeWidgetItem* row) {
+    glyphView_->widget()->setVisible(true);
+    if (const auto body = npcArtIndex(toCp1252(row->text(1)))) {
+        glyphView_->put(kArtIndex, *body);
+    }
+    if (const auto colour = npcArtColor(toCp1252(row->text(2)))) {
+        glyphView_->put(kArtColor, short{*colour});
+    }
+}
+
+void frmCreateNPC::cmdLoadNPC_Click() {
+    resetNpcDefaults(menu_.catalogue);
+    menu_.loadNpcCatalogue();
+    tvwNPC->setFocus();
+}
+
+void frmCreateNPC::closeEvent(QCloseEvent* event) {
+    if (menu_.Shutdown) {
+        event->accept();
+        return;
+    }
+    hide();
+    event->ignore();
+}
+
+}  // namespace kaj::catalogue
