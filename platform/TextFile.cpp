@@ -57,8 +57,9 @@ WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<
 }
 
 WriteResult copyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code error;
     std::ifstream in(from, std::ios::binary);
-    if (!in) {
+    if (!std::filesystem::is_regular_file(from, error) || !in) {
         return {false, "cannot read " + from.string()};
     }
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

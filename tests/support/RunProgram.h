@@ -14,13 +14,18 @@ extern char** environ;
 namespace kaj::testing {
 
 // Runs a program with arguments and waits for it; returns its exit status and,
-// when asked, what it wrote on standard error.
-inline int runProgram(const std::vector<std::string>& arguments,
-                      std::string* errorOutput = nullptr) {
+// when asked, what it wrote on standard error and standard output.
+inline int runProgram(const std::vector<std::string>& arguments, std::string* errorOutput = nullptr,
+                      std::string* standardOutput = nullptr) {
     TempFolder scratch;
     const auto errors = scratch / "stderr.txt";
+    const auto output = scratch / "stdout.txt";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (standardOutput != nullptr) {
+        posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+    }
     posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     std::vector<char*> argv;
@@ -37,6 +42,9 @@ inline int runProgram(const std::vector<std::string>& arguments,
     waitpid(pid, &status, 0);
     if (errorOutput != nullptr) {
         *errorOutput = TempFolder::read(errors);
+    }
+    if (standardOutput != nullptr) {
+        *standardOutput = TempFolder::read(output);
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
