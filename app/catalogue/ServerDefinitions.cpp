@@ -149,7 +149,7 @@ void LoadItems(CatalogueState& state, const std::filesystem::path& folder) {
             name = "Unnamed";
             category = state.MasterCategory;
             section = state.MasterSubsection;
-            color = "0";
+            color.assign(1, '0');
             continue;
         }
         const auto value = ValueOf(line);
@@ -239,7 +239,7 @@ void LoadNPCs(CatalogueState& state, const std::filesystem::path& folder) {
                                          objType + "|" + color);
             category = state.MasterNPCCategory;
             section = state.MasterNPCSubsection;
-            color = "0";
+            color.assign(1, '0');
             continue;
         }
         const auto value = ValueOf(line);

@@ -13,7 +13,7 @@ start)
     # A server left on this display by an earlier run that did not stop it.
     lock="/tmp/.X${display#:}-lock"
     if [ -f "$lock" ]; then
-        old=$(tr -d ' ' <"$lock" || true)
+        old=$(tr -d ' ' <"$lock" 2>/dev/null || true)
         [ -n "$old" ] && kill "$old" 2>/dev/null || true
         for _ in $(seq 40); do kill -0 "$old" 2>/dev/null || break; sleep 0.05; done
     fi
@@ -37,7 +37,10 @@ start)
 stop)
     for name in openbox xvfb; do
         if [ -f "$state/$name.pid" ]; then
-            kill "$(cat "$state/$name.pid")" 2>/dev/null || true
+            pid="$(cat "$state/$name.pid")"
+            kill "$pid" 2>/dev/null || true
+            # Wait until it is gone, so a start right after finds the display free.
+            for _ in $(seq 60); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
             rm -f "$state/$name.pid"
         fi
     done
