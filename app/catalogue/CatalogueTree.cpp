@@ -99,4 +99,18 @@ std::vector<CatalogueTree::ShownNode> CatalogueTree::displayOrder() const {
     return order;
 }
 
+std::vector<std::string> CatalogueTree::outline() const {
+    std::vector<std::string> lines;
+    for (const auto& shown : displayOrder()) {
+        const auto& node = nodes_[shown.index];
+        std::string line(static_cast<std::size_t>(shown.depth) * 2, ' ');
+        line += node.text;
+        if (!node.key.empty()) {
+            line += " [" + node.key + "]";
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 }  // namespace kaj::catalogue

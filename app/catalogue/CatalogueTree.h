@@ -46,6 +46,9 @@ class CatalogueTree {
     };
     // Every node in display order, depth first.
     std::vector<ShownNode> displayOrder() const;
+    // One line per node in display order: two blanks per level, the text, and
+    // " [key]" for a node with a key.
+    std::vector<std::string> outline() const;
 
   private:
     bool add(std::size_t* parent, std::string key, std::string text, bool sortedChildren);

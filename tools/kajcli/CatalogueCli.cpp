@@ -14,18 +14,6 @@ void writeLine(const std::string& line) {
     std::fputc('\n', stdout);
 }
 
-void writeTree(const catalogue::CatalogueTree& tree) {
-    for (const auto& shown : tree.displayOrder()) {
-        const auto& node = tree.node(shown.index);
-        std::string line(static_cast<std::size_t>(shown.depth) * 2, ' ');
-        line += node.text;
-        if (!node.key.empty()) {
-            line += " [" + node.key + "]";
-        }
-        writeLine(line);
-    }
-}
-
 }  // namespace
 
 int runCatalogue(bool npcs, int argc, char** argv) {
@@ -65,7 +53,9 @@ int runCatalogue(bool npcs, int argc, char** argv) {
     }
     if (tree) {
         writeLine("--");
-        writeTree(npcs ? state.tvwNPC : state.tvwItems);
+        for (const auto& line : (npcs ? state.tvwNPC : state.tvwItems).outline()) {
+            writeLine(line);
+        }
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -1,16 +1,16 @@
 #include "frmCreateItem.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "ArtPreview.h"
 #include "CatalogueLoads.h"
 #include "CatalogueRows.h"
 #include "CatalogueTreeView.h"
-#include "EnterReleased.h"
 #include "HostedControl.h"
 #include "QtText.h"
 #include "UpDownArrows.h"
@@ -24,7 +24,6 @@ using platform::toCp1252;
 
 constexpr int kArtIndex = 2;
 constexpr int kArtColor = 3;
-constexpr int kArtType = 1;
 
 void addRows(QTreeWidget* list, const std::vector<ItemRow>& rows) {
     QList<QTreeWidgetItem*> items;
@@ -42,79 +41,25 @@ void addRows(QTreeWidget* list, const std::vector<ItemRow>& rows) {
 
 }  // namespace
 
-frmCreateItem::frmCreateItem(console::frmMenu& menu, QWidget* parent)
-    : QWidget(parent), menu_(menu) {
-    setObjectName("frmCreateItem");
-    setWindowTitle("Create Items");
+frmCreateItem::frmCreateItem(console::frmMenu& menu)
+    : CatalogueWindow(
+          menu,
+          {"frmCreateItem", "Create Items", "tvwItems", "cmdLoadItems", "Load ITEMS", "ListItems"},
+          {"Name", "ID", "Graphic", "Color"}, 0),
+      tvwItems(tree_),
+      ListItems(list_) {
     createControls();
-    setFixedSize(kWidthTwips / console::kTwipsPerPixel, kHeightTwips / console::kTwipsPerPixel);
-}
-
-frmCreateItem::~frmCreateItem() = default;
-
-QPushButton* frmCreateItem::button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setStyleSheet("padding: 2px 4px;");
-    return b;
+    setSizeInTwips(kWidthTwips, kHeightTwips);
 }
 
 void frmCreateItem::createControls() {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(3);
-
-    tvwItems = new QTreeWidget(this);
-    tvwItems->setObjectName("tvwItems");
-    tvwItems->setHeaderHidden(true);
-    layout->addWidget(tvwItems, 3);
-    connect(tvwItems, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* node) { tvwItems_NodeClick(node); });
-
-    auto* searchRow = new QHBoxLayout();
-    TextSearch = new QLineEdit(this);
-    TextSearch->setObjectName("TextSearch");
-    auto* search = button("cmdNPCSearch", "Search", this);
-    auto* load = button("cmdLoadItems", "Load ITEMS", this);
-    searchRow->addWidget(TextSearch, 1);
-    searchRow->addWidget(search);
-    searchRow->addWidget(load);
-    layout->addLayout(searchRow);
-    connect(search, &QPushButton::clicked, this, [this] { cmdNPCSearch_Click(); });
-    connect(load, &QPushButton::clicked, this, [this] { cmdLoadItems_Click(); });
-    auto* enter = new console::EnterReleased(this);
-    TextSearch->installEventFilter(enter);
-    connect(enter, &console::EnterReleased::released, this, [this] { cmdNPCSearch_Click(); });
-
-    ListItems = makeReportList("ListItems", {"Name", "ID", "Graphic", "Color"}, this);
+    auto* layout = layout_;
     ListItems->header()->resizeSection(0, 120);
     ListItems->header()->resizeSection(1, 54);
     ListItems->header()->resizeSection(2, 54);
-    layout->addWidget(ListItems, 3);
-    connect(ListItems, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* row) { ListItems_ItemClick(row); });
-    connect(ListItems, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
-        if (row) {
-            ListItems_ItemClick(row);
-        }
-    });
 
     auto* previewRow = new QHBoxLayout();
-    glyphView_ = std::make_unique<console::HostedControl>(
-        console::controlLibraryFile(menu_.services().controlFolder, "GlyphView"),
-        "GLYPHVIEW.GlyphViewCtrl.1", this);
-    glyphView_->widget()->setObjectName("GlyphView1");
-    glyphView_->widget()->setFixedSize(100, 100);
-    glyphView_->put(kArtType, short{0});
-    glyphView_->widget()->setVisible(false);
-    auto* artPlace = new QWidget(this);
-    artPlace->setFixedSize(100, 100);
-    auto* artLayout = new QVBoxLayout(artPlace);
-    artLayout->setContentsMargins(0, 0, 0, 0);
-    glyphView_->widget()->setParent(artPlace);
-    artLayout->addWidget(glyphView_->widget());
-    previewRow->addWidget(artPlace);
+    previewRow->addWidget(artPlace(QSize(100, 100)));
 
     auto* previewSide = new QVBoxLayout();
     TextGraphic = new QLineEdit(this);
@@ -154,7 +99,6 @@ void frmCreateItem::createControls() {
     txtAmount5 = amountBox("txtAmount5", "1");
     txtAmountChest = amountBox("txtAmountChest", "1");
     TextDistance = amountBox("TextDistance", "1");
-    menu_.selectAllOnFocus(TextSearch);
     menu_.selectAllOnFocus(TextGraphic);
 
     auto* createRow = new QHBoxLayout();
@@ -289,14 +233,6 @@ std::optional<std::string> frmCreateItem::selectedId(const char* missingMessage)
     return toCp1252(selected.front()->text(1));
 }
 
-void frmCreateItem::open() {
-    show();
-    raise();
-    activateWindow();
-    tvwItems->setFocus();
-    TextSearch->setFocus();
-}
-
 void frmCreateItem::showTree() {
     ListItems->clear();
     ListObjTypes->clear();
@@ -353,15 +289,6 @@ void frmCreateItem::cmdLoadItems_Click() {
     resetItemDefaults(menu_.catalogue);
     menu_.loadItemCatalogue();
     tvwItems->setFocus();
-}
-
-void frmCreateItem::closeEvent(QCloseEvent* event) {
-    if (menu_.Shutdown) {
-        event->accept();
-        return;
-    }
-    hide();
-    event->ignore();
 }
 
 }  // namespace kaj::catalogue

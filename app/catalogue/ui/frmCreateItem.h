@@ -1,35 +1,26 @@
 #pragma once
 
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTreeWidget>
-#include <QWidget>
 
-#include <memory>
+#include <optional>
+#include <string>
 
-namespace kaj::console {
-class frmMenu;
-class HostedControl;
-}  // namespace kaj::console
+#include "CatalogueWindow.h"
 
 namespace kaj::catalogue {
 
 // Browses and searches the item catalogue, previews the chosen item's art, and
 // types the item commands.
-class frmCreateItem : public QWidget {
+class frmCreateItem : public CatalogueWindow {
     Q_OBJECT
   public:
     static constexpr int kWidthTwips = 4590;
     static constexpr int kHeightTwips = 7500;
 
-    explicit frmCreateItem(console::frmMenu& menu, QWidget* parent = nullptr);
-    ~frmCreateItem() override;
+    explicit frmCreateItem(console::frmMenu& menu);
 
-    // Shows the window with the focus in the search box.
-    void open();
-    // Shows the loaded catalogue tree; the list is emptied.
+    // Shows the loaded catalogue tree; the lists are emptied.
     void showTree();
 
     void tvwItems_NodeClick(QTreeWidgetItem* node);
@@ -38,29 +29,25 @@ class frmCreateItem : public QWidget {
     void ListObjTypes_ItemClick(QTreeWidgetItem* row);
     void cmdLoadItems_Click();
 
-    console::HostedControl& GlyphView1() const { return *glyphView_; }
-
     QTreeWidget* tvwItems;
     QTreeWidget* ListItems;
     QTreeWidget* ListObjTypes;
-    QLineEdit* TextSearch;
     QLineEdit* TextGraphic;
     QLineEdit *txtAmount3, *txtAmount4, *txtAmount5, *txtAmountChest, *TextDistance;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void nodeClicked(QTreeWidgetItem* node) override { tvwItems_NodeClick(node); }
+    void search() override { cmdNPCSearch_Click(); }
+    void rowClicked(QTreeWidgetItem* row) override { ListItems_ItemClick(row); }
+    void reload() override { cmdLoadItems_Click(); }
 
   private:
     void createControls();
-    QPushButton* button(const char* name, const char* caption, QWidget* parent);
     void send(const std::string& command);
     // The ID column of the selected row, or nothing (with its message) when no
     // row is selected.
     std::optional<std::string> selectedId(const char* missingMessage);
     void fillObjectTypes();
-
-    console::frmMenu& menu_;
-    std::unique_ptr<console::HostedControl> glyphView_;
 };
 
 }  // namespace kaj::catalogue

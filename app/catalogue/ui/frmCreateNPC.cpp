@@ -1,6 +1,5 @@
 #include "frmCreateNPC.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,7 +10,6 @@
 #include "CatalogueLoads.h"
 #include "CatalogueRows.h"
 #include "CatalogueTreeView.h"
-#include "EnterReleased.h"
 #include "HostedControl.h"
 #include "QtText.h"
 #include "frmMenu.h"
@@ -22,7 +20,6 @@ namespace {
 using platform::fromCp1252;
 using platform::toCp1252;
 
-constexpr int kArtType = 1;
 constexpr int kArtIndex = 2;
 constexpr int kArtColor = 3;
 constexpr short kNpcBodies = 1;
@@ -39,76 +36,23 @@ void addRows(QTreeWidget* list, const std::vector<NpcRow>& rows) {
 
 }  // namespace
 
-frmCreateNPC::frmCreateNPC(console::frmMenu& menu, QWidget* parent) : QWidget(parent), menu_(menu) {
-    setObjectName("frmCreateNPC");
-    setWindowTitle("NPCs");
+frmCreateNPC::frmCreateNPC(console::frmMenu& menu)
+    : CatalogueWindow(menu,
+                      {"frmCreateNPC", "NPCs", "tvwNPC", "cmdLoadNPC", "Load NPCS", "ListNPC"},
+                      {"NPC", "ObjType", "Color"}, kNpcBodies),
+      tvwNPC(tree_),
+      ListNPC(list_) {
     createControls();
-    setFixedSize(kWidthTwips / console::kTwipsPerPixel, kHeightTwips / console::kTwipsPerPixel);
-}
-
-frmCreateNPC::~frmCreateNPC() = default;
-
-QPushButton* frmCreateNPC::button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setStyleSheet("padding: 2px 4px;");
-    return b;
+    setSizeInTwips(kWidthTwips, kHeightTwips);
 }
 
 void frmCreateNPC::createControls() {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(3);
-
-    tvwNPC = new QTreeWidget(this);
-    tvwNPC->setObjectName("tvwNPC");
-    tvwNPC->setHeaderHidden(true);
-    layout->addWidget(tvwNPC, 3);
-    connect(tvwNPC, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* node) { tvwNPC_NodeClick(node); });
-
-    auto* searchRow = new QHBoxLayout();
-    TextSearch = new QLineEdit(this);
-    TextSearch->setObjectName("TextSearch");
-    auto* search = button("cmdNPCSearch", "Search", this);
-    auto* load = button("cmdLoadNPC", "Load NPCS", this);
-    searchRow->addWidget(TextSearch, 1);
-    searchRow->addWidget(search);
-    searchRow->addWidget(load);
-    layout->addLayout(searchRow);
-    connect(search, &QPushButton::clicked, this, [this] { cmdNPCSearch_Click(); });
-    connect(load, &QPushButton::clicked, this, [this] { cmdLoadNPC_Click(); });
-    auto* enter = new console::EnterReleased(this);
-    TextSearch->installEventFilter(enter);
-    connect(enter, &console::EnterReleased::released, this, [this] { cmdNPCSearch_Click(); });
-
-    ListNPC = makeReportList("ListNPC", {"NPC", "ObjType", "Color"}, this);
+    auto* layout = layout_;
     ListNPC->header()->resizeSection(0, 130);
     ListNPC->header()->resizeSection(1, 70);
-    layout->addWidget(ListNPC, 3);
-    connect(ListNPC, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* row) { ListNPC_ItemClick(row); });
-    connect(ListNPC, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
-        if (row) {
-            ListNPC_ItemClick(row);
-        }
-    });
 
     auto* middle = new QHBoxLayout();
-    glyphView_ = std::make_unique<console::HostedControl>(
-        console::controlLibraryFile(menu_.services().controlFolder, "GlyphView"),
-        "GLYPHVIEW.GlyphViewCtrl.1", this);
-    glyphView_->widget()->setObjectName("GlyphView1");
-    glyphView_->put(kArtType, kNpcBodies);
-    auto* artPlace = new QWidget(this);
-    artPlace->setFixedSize(120, 130);
-    auto* artLayout = new QVBoxLayout(artPlace);
-    artLayout->setContentsMargins(0, 0, 0, 0);
-    glyphView_->widget()->setParent(artPlace);
-    artLayout->addWidget(glyphView_->widget());
-    glyphView_->widget()->setVisible(false);
-    middle->addWidget(artPlace);
+    middle->addWidget(artPlace(QSize(120, 130)));
 
     auto frame = [this](const char* name, const char* title) {
         auto* box = new QGroupBox(title, this);
@@ -186,17 +130,9 @@ void frmCreateNPC::createControls() {
     connect(writeEquip, &QPushButton::clicked, this,
             [this] { menu_.SendCommand("writeequip " + toCp1252(txtWriteEquip->text())); });
 
-    for (auto* box : {TextSearch, txtLoadEquip, txtWriteEquip}) {
+    for (auto* box : {txtLoadEquip, txtWriteEquip}) {
         menu_.selectAllOnFocus(box);
     }
-}
-
-void frmCreateNPC::open() {
-    show();
-    raise();
-    activateWindow();
-    tvwNPC->setFocus();
-    TextSearch->setFocus();
 }
 
 void frmCreateNPC::showTree() {
@@ -230,15 +166,6 @@ void frmCreateNPC::cmdLoadNPC_Click() {
     resetNpcDefaults(menu_.catalogue);
     menu_.loadNpcCatalogue();
     tvwNPC->setFocus();
-}
-
-void frmCreateNPC::closeEvent(QCloseEvent* event) {
-    if (menu_.Shutdown) {
-        event->accept();
-        return;
-    }
-    hide();
-    event->ignore();
 }
 
 }  // namespace kaj::catalogue

@@ -1,0 +1,111 @@
+#include "CatalogueWindow.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+
+#include "CatalogueTreeView.h"
+#include "EnterReleased.h"
+#include "HostedControl.h"
+#include "frmMenu.h"
+
+namespace kaj::catalogue {
+namespace {
+
+constexpr int kArtType = 1;
+
+}  // namespace
+
+CatalogueWindow::CatalogueWindow(console::frmMenu& menu, const Names& names,
+                                 const QStringList& columns, short artType)
+    : menu_(menu) {
+    setObjectName(names.window);
+    setWindowTitle(names.caption);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(4, 4, 4, 4);
+    layout_->setSpacing(3);
+
+    tree_ = new QTreeWidget(this);
+    tree_->setObjectName(names.tree);
+    tree_->setHeaderHidden(true);
+    layout_->addWidget(tree_, 3);
+    connect(tree_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* node) { nodeClicked(node); });
+
+    auto* searchRow = new QHBoxLayout();
+    TextSearch = new QLineEdit(this);
+    TextSearch->setObjectName("TextSearch");
+    auto* searchButton = button("cmdNPCSearch", "Search", this);
+    auto* load = button(names.loadButton, names.loadCaption, this);
+    searchRow->addWidget(TextSearch, 1);
+    searchRow->addWidget(searchButton);
+    searchRow->addWidget(load);
+    layout_->addLayout(searchRow);
+    connect(searchButton, &QPushButton::clicked, this, [this] { search(); });
+    connect(load, &QPushButton::clicked, this, [this] { reload(); });
+    auto* enter = new console::EnterReleased(this);
+    TextSearch->installEventFilter(enter);
+    connect(enter, &console::EnterReleased::released, this, [this] { search(); });
+    menu_.selectAllOnFocus(TextSearch);
+
+    list_ = makeReportList(names.list, columns, this);
+    layout_->addWidget(list_, 3);
+    connect(list_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* row) { rowClicked(row); });
+    // The arrow keys preview as a click does.
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* row) {
+        if (row) {
+            rowClicked(row);
+        }
+    });
+
+    glyphView_ = std::make_unique<console::HostedControl>(
+        console::controlLibraryFile(menu_.services().controlFolder, "GlyphView"),
+        "GLYPHVIEW.GlyphViewCtrl.1", this);
+    glyphView_->widget()->setObjectName("GlyphView1");
+    glyphView_->put(kArtType, artType);
+    glyphView_->widget()->setVisible(false);
+}
+
+CatalogueWindow::~CatalogueWindow() = default;
+
+QWidget* CatalogueWindow::artPlace(QSize size) {
+    auto* place = new QWidget(this);
+    place->setFixedSize(size);
+    auto* placeLayout = new QVBoxLayout(place);
+    placeLayout->setContentsMargins(0, 0, 0, 0);
+    glyphView_->widget()->setParent(place);
+    placeLayout->addWidget(glyphView_->widget());
+    glyphView_->widget()->setVisible(false);
+    return place;
+}
+
+QPushButton* CatalogueWindow::button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setStyleSheet("padding: 2px 4px;");
+    return b;
+}
+
+void CatalogueWindow::setSizeInTwips(int width, int height) {
+    setFixedSize(width / console::kTwipsPerPixel, height / console::kTwipsPerPixel);
+}
+
+void CatalogueWindow::open() {
+    show();
+    raise();
+    activateWindow();
+    tree_->setFocus();
+    TextSearch->setFocus();
+}
+
+void CatalogueWindow::closeEvent(QCloseEvent* event) {
+    if (menu_.Shutdown) {
+        event->accept();
+        return;
+    }
+    hide();
+    event->ignore();
+}
+
+}  // namespace kaj::catalogue

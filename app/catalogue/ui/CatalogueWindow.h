@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <memory>
+
+namespace kaj::console {
+class frmMenu;
+class HostedControl;
+}  // namespace kaj::console
+
+namespace kaj::catalogue {
+
+// What the Create Item and Create NPC windows share: the tree, the search row
+// with its reload button, the report list, the art control, the opening, and a
+// close that only hides until the main window itself closes.
+class CatalogueWindow : public QWidget {
+    Q_OBJECT
+  public:
+    ~CatalogueWindow() override;
+
+    // Shows the window with the focus in the search box.
+    void open();
+    console::HostedControl& GlyphView1() const { return *glyphView_; }
+
+    QLineEdit* TextSearch;
+
+  protected:
+    struct Names {
+        const char* window;
+        const char* caption;
+        const char* tree;
+        const char* loadButton;
+        const char* loadCaption;
+        const char* list;
+    };
+    CatalogueWindow(console::frmMenu& menu, const Names& names, const QStringList& columns,
+                    short artType);
+
+    virtual void nodeClicked(QTreeWidgetItem* node) = 0;
+    virtual void search() = 0;
+    virtual void rowClicked(QTreeWidgetItem* row) = 0;
+    virtual void reload() = 0;
+
+    // The art control in a place of its own, hidden until a row is clicked.
+    QWidget* artPlace(QSize size);
+    QPushButton* button(const char* name, const char* caption, QWidget* parent);
+    void setSizeInTwips(int width, int height);
+    void closeEvent(QCloseEvent* event) override;
+
+    console::frmMenu& menu_;
+    QVBoxLayout* layout_;
+    QTreeWidget* tree_;
+    QTreeWidget* list_;
+    std::unique_ptr<console::HostedControl> glyphView_;
+};
+
+}  // namespace kaj::catalogue
