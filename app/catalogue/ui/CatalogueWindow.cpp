@@ -6,12 +6,15 @@
 #include "CatalogueTreeView.h"
 #include "EnterReleased.h"
 #include "HostedControl.h"
+#include "QtText.h"
 #include "frmMenu.h"
 
 namespace kaj::catalogue {
 namespace {
 
 constexpr int kArtType = 1;
+constexpr int kArtIndex = 2;
+constexpr int kArtColor = 3;
 
 }  // namespace
 
@@ -85,6 +88,31 @@ QPushButton* CatalogueWindow::button(const char* name, const char* caption, QWid
     b->setAutoDefault(false);
     b->setStyleSheet("padding: 2px 4px;");
     return b;
+}
+
+void CatalogueWindow::preview(std::optional<std::int32_t> index,
+                              std::optional<std::int16_t> colour) {
+    glyphView_->widget()->setVisible(true);
+    if (index) {
+        glyphView_->put(kArtIndex, *index);
+    }
+    if (colour) {
+        glyphView_->put(kArtColor, short{*colour});
+    }
+}
+
+void CatalogueWindow::showRows(const std::vector<std::vector<std::string>>& rows) {
+    list_->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const auto& row : rows) {
+        QStringList texts;
+        for (const auto& text : row) {
+            texts << platform::fromCp1252(text);
+        }
+        items.push_back(new QTreeWidgetItem(texts));
+    }
+    list_->addTopLevelItems(items);
 }
 
 void CatalogueWindow::setSizeInTwips(int width, int height) {

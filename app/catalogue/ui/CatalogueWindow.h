@@ -6,7 +6,11 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace kaj::console {
 class frmMenu;
@@ -49,6 +53,11 @@ class CatalogueWindow : public QWidget {
     // The art control in a place of its own, hidden until a row is clicked.
     QWidget* artPlace(QSize size);
     QPushButton* button(const char* name, const char* caption, QWidget* parent);
+    // Shows the art control and sets what the row gave; a value it could not
+    // give leaves that property as it was.
+    void preview(std::optional<std::int32_t> index, std::optional<std::int16_t> colour);
+    // Fills the list anew, one row per entry, Windows-1252 texts per column.
+    void showRows(const std::vector<std::vector<std::string>>& rows);
     void setSizeInTwips(int width, int height);
     void closeEvent(QCloseEvent* event) override;
 

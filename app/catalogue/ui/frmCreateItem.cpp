@@ -22,21 +22,13 @@ namespace {
 using platform::fromCp1252;
 using platform::toCp1252;
 
-constexpr int kArtIndex = 2;
-constexpr int kArtColor = 3;
-
-void addRows(QTreeWidget* list, const std::vector<ItemRow>& rows) {
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
+std::vector<std::vector<std::string>> columns(const std::vector<ItemRow>& rows) {
+    std::vector<std::vector<std::string>> out;
+    out.reserve(rows.size());
     for (const auto& row : rows) {
-        auto* item = new QTreeWidgetItem();
-        item->setText(0, fromCp1252(row.name));
-        item->setText(1, fromCp1252(row.id));
-        item->setText(2, fromCp1252(row.graphic));
-        item->setText(3, fromCp1252(row.color));
-        items.push_back(item);
+        out.push_back({row.name, row.id, row.graphic, row.color});
     }
-    list->addTopLevelItems(items);
+    return out;
 }
 
 }  // namespace
@@ -255,34 +247,23 @@ void frmCreateItem::tvwItems_NodeClick(QTreeWidgetItem* node) {
     if (!node) {
         return;
     }
-    addRows(ListItems, itemRowsOfSection(menu_.catalogue.ListFullItem, toCp1252(node->text(0))));
+    showRows(columns(itemRowsOfSection(menu_.catalogue.ListFullItem, toCp1252(node->text(0)))));
     fillObjectTypes();
 }
 
 void frmCreateItem::cmdNPCSearch_Click() {
-    ListItems->clear();
-    addRows(ListItems,
-            itemRowsMatching(menu_.catalogue.ListFullItem, toCp1252(TextSearch->text())));
+    showRows(columns(itemRowsMatching(menu_.catalogue.ListFullItem, toCp1252(TextSearch->text()))));
     fillObjectTypes();
 }
 
 void frmCreateItem::ListItems_ItemClick(QTreeWidgetItem* row) {
-    glyphView_->widget()->setVisible(true);
     const std::string graphic = toCp1252(row->text(2));
     TextGraphic->setText(fromCp1252(graphic));
-    if (const auto index = itemArtIndex(graphic)) {
-        glyphView_->put(kArtIndex, *index);
-    }
-    if (const auto colour = itemArtColor(toCp1252(row->text(3)))) {
-        glyphView_->put(kArtColor, short{*colour});
-    }
+    preview(itemArtIndex(graphic), itemArtColor(toCp1252(row->text(3))));
 }
 
 void frmCreateItem::ListObjTypes_ItemClick(QTreeWidgetItem* row) {
-    glyphView_->widget()->setVisible(true);
-    if (const auto index = itemArtIndex(toCp1252(row->text(0)))) {
-        glyphView_->put(kArtIndex, *index);
-    }
+    preview(itemArtIndex(toCp1252(row->text(0))), std::nullopt);
 }
 
 void frmCreateItem::cmdLoadItems_Click() {

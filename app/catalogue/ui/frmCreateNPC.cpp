@@ -20,18 +20,15 @@ namespace {
 using platform::fromCp1252;
 using platform::toCp1252;
 
-constexpr int kArtIndex = 2;
-constexpr int kArtColor = 3;
 constexpr short kNpcBodies = 1;
 
-void addRows(QTreeWidget* list, const std::vector<NpcRow>& rows) {
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
+std::vector<std::vector<std::string>> columns(const std::vector<NpcRow>& rows) {
+    std::vector<std::vector<std::string>> out;
+    out.reserve(rows.size());
     for (const auto& row : rows) {
-        items.push_back(new QTreeWidgetItem(
-            QStringList{fromCp1252(row.npc), fromCp1252(row.objType), fromCp1252(row.color)}));
+        out.push_back({row.npc, row.objType, row.color});
     }
-    list->addTopLevelItems(items);
+    return out;
 }
 
 }  // namespace
@@ -143,23 +140,17 @@ void frmCreateNPC::showTree() {
 void frmCreateNPC::tvwNPC_NodeClick(QTreeWidgetItem* node) {
     ListNPC->clear();
     if (node) {
-        addRows(ListNPC, npcRowsOfSection(menu_.catalogue.ListFullChar, toCp1252(node->text(0))));
+        showRows(columns(npcRowsOfSection(menu_.catalogue.ListFullChar, toCp1252(node->text(0)))));
     }
 }
 
 void frmCreateNPC::cmdNPCSearch_Click() {
     ListNPC->clear();
-    addRows(ListNPC, npcRowsMatching(menu_.catalogue.ListFullChar, toCp1252(TextSearch->text())));
+    showRows(columns(npcRowsMatching(menu_.catalogue.ListFullChar, toCp1252(TextSearch->text()))));
 }
 
 void frmCreateNPC::ListNPC_ItemClick(QTreeWidgetItem* row) {
-    glyphView_->widget()->setVisible(true);
-    if (const auto body = npcArtIndex(toCp1252(row->text(1)))) {
-        glyphView_->put(kArtIndex, *body);
-    }
-    if (const auto colour = npcArtColor(toCp1252(row->text(2)))) {
-        glyphView_->put(kArtColor, short{*colour});
-    }
+    preview(npcArtIndex(toCp1252(row->text(1))), npcArtColor(toCp1252(row->text(2))));
 }
 
 void frmCreateNPC::cmdLoadNPC_Click() {
