@@ -12,15 +12,21 @@ namespace {
 QString title() {
     return fromCp1252(kDialogTitle);
 }
+
+// The boxes' texts end their lines with CR LF, as the program writes them; a
+// Qt label breaks at LF alone.
+QString shown(std::string_view text) {
+    return fromCp1252(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 }  // namespace
 
 void QtDialogs::message(std::string_view text) {
-    QMessageBox::information(parent_, title(), fromCp1252(text), QMessageBox::Ok);
+    QMessageBox::information(parent_, title(), shown(text), QMessageBox::Ok);
 }
 
 bool QtDialogs::askYesNo(std::string_view text) {
-    QMessageBox box(QMessageBox::Warning, title(), fromCp1252(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(QMessageBox::Warning, title(), shown(text), QMessageBox::Yes | QMessageBox::No,
+                    parent_);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
