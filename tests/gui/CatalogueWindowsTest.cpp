@@ -91,7 +91,9 @@ struct CatalogueWindows : ::testing::Test {
 
 TEST_F(CatalogueWindows, StartUpLoadsTheScriptFilesIntoBothWindows) {
     writeScripts();
-    open("LOADSCRIPTS=1\r\nUSEKAJSCRIPTS=1\r\n");
+    open("LOADSCRIPTS=1\r\nUSEKAJSCRIPTS=1\r\nITEMLEFT=1500\r\nITEMTOP=750\r\nNPCLEFT=3000\r\n");
+    EXPECT_EQ(menu->createItemWindow()->pos(), QPoint(100, 50));
+    EXPECT_EQ(menu->createNpcWindow()->pos(), QPoint(200, 0));
     const QStringList lines = menu->progressWindow()->lines();
     const auto item = lines.indexOf("Loading Item Script...");
     EXPECT_GE(item, 0);
