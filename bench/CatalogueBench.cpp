@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "AsciiCase.h"
 #include "CatalogueLoads.h"
 #include "ConfigText.h"
-#include "FileLookup.h"
 #include "ServerDefinitions.h"
 #include "TreeBuilders.h"
 

@@ -6,10 +6,6 @@
 namespace kaj::platform {
 namespace {
 
-char foldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool isOfKind(const std::filesystem::directory_entry& entry, EntryKind kind) {
     std::error_code error;
     switch (kind) {
@@ -45,24 +41,6 @@ std::optional<std::filesystem::path> findEntry(const std::filesystem::path& fold
 }
 
 }  // namespace
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return foldAscii(x) == foldAscii(y);
-           });
-}
-
-bool lessIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto x = static_cast<unsigned char>(foldAscii(a[i]));
-        const auto y = static_cast<unsigned char>(foldAscii(b[i]));
-        if (x != y) {
-            return x < y;
-        }
-    }
-    return a.size() < b.size();
-}
 
 std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::path& folder,
                                                          const std::filesystem::path& relative,

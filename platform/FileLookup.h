@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "AsciiCase.h"
+
 namespace kaj::platform {
 
 enum class EntryKind { Any, File, Folder };
@@ -21,9 +23,5 @@ std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::
 // The "*." listing: names of the folder's entries that hold no dot, in
 // case-insensitive name order (equal names in byte order), so every walk repeats.
 std::vector<std::string> listNamesWithoutExtension(const std::filesystem::path& folder);
-
-bool lessIgnoringAsciiCase(const std::string& a, const std::string& b);
-// Equal but for the letter case of A-Z; bytes above 0x7F are compared as they are.
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 }  // namespace kaj::platform

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "AsciiCase.h"
 #include "FileLookup.h"
 #include "TextFile.h"
 
@@ -15,15 +16,6 @@
 
 namespace kaj::platform {
 namespace {
-
-std::string foldAscii(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
 
 // "[Software\\Wow6432Node\\X] 123" -> "software\wow6432node\x"
 std::optional<std::string> sectionKey(std::string_view line) {
@@ -42,11 +34,11 @@ std::optional<std::string> sectionKey(std::string_view line) {
         }
         key.push_back(inner[i]);
     }
-    return foldAscii(key);
+    return foldAsciiCase(key);
 }
 
 std::string normaliseKey(std::string_view key) {
-    std::string out = foldAscii(key);
+    std::string out = foldAsciiCase(key);
     while (!out.empty() && out.back() == '\\')
         out.pop_back();
     while (!out.empty() && out.front() == '\\')
@@ -110,7 +102,7 @@ std::optional<std::string> quoted(std::string_view text, std::size_t start, std:
 std::optional<std::string> parseRegStringValue(std::string_view line, std::string_view valueName) {
     std::size_t afterName = 0;
     const auto name = quoted(line, 0, &afterName);
-    if (!name || foldAscii(*name) != foldAscii(valueName)) {
+    if (!name || foldAsciiCase(*name) != foldAsciiCase(valueName)) {
         return std::nullopt;
     }
     if (afterName >= line.size() || line[afterName] != '=') {
@@ -190,7 +182,7 @@ std::filesystem::path WineRegistry::toNativePath(std::string_view registryPath) 
         }
         return path;
     }
-    const std::string drive = foldAscii(path.substr(0, 2));
+    const std::string drive = foldAsciiCase(path.substr(0, 2));
     std::string rest = path.substr(2);
     for (auto& c : rest) {
         if (c == '\\')

@@ -72,6 +72,21 @@ std::optional<std::int16_t> decimalColour(std::int64_t value) {
     return static_cast<std::int16_t>(value);
 }
 
+// Hexadecimal after "0x", else decimal; NPC hues above 20000 become 1002.
+std::optional<std::int16_t> artColour(std::string_view color, bool npcHues) {
+    if (color.substr(0, 2) == "0x") {
+        return hexColour(color);
+    }
+    auto value = leadingDecimal(color);
+    if (!value) {
+        return std::nullopt;
+    }
+    if (npcHues && *value > 20000) {
+        *value = 1002;
+    }
+    return decimalColour(*value);
+}
+
 }  // namespace
 
 std::optional<std::int32_t> itemArtIndex(std::string_view graphic) {
@@ -83,11 +98,7 @@ std::optional<std::int32_t> itemArtIndex(std::string_view graphic) {
 }
 
 std::optional<std::int16_t> itemArtColor(std::string_view color) {
-    if (color.substr(0, 2) == "0x") {
-        return hexColour(color);
-    }
-    const auto value = leadingDecimal(color);
-    return value ? decimalColour(*value) : std::nullopt;
+    return artColour(color, false);
 }
 
 std::optional<std::int32_t> npcArtIndex(std::string_view objType) {
@@ -100,14 +111,7 @@ std::optional<std::int32_t> npcArtIndex(std::string_view objType) {
 }
 
 std::optional<std::int16_t> npcArtColor(std::string_view color) {
-    if (color.substr(0, 2) == "0x") {
-        return hexColour(color);
-    }
-    auto value = leadingDecimal(color);
-    if (!value) {
-        return std::nullopt;
-    }
-    return decimalColour(*value > 20000 ? 1002 : *value);
+    return artColour(color, true);
 }
 
 }  // namespace kaj::catalogue

@@ -1,5 +1,6 @@
 #include "CatalogueFileBuilder.h"
 
+#include "AsciiCase.h"
 #include "ConfigText.h"
 #include "FileLookup.h"
 #include "TextFile.h"

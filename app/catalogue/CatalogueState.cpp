@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "FileLookup.h"
+#include "AsciiCase.h"
 
 namespace kaj::catalogue {
 

@@ -2,23 +2,9 @@
 
 #include <algorithm>
 
-#include "FileLookup.h"
+#include "AsciiCase.h"
 
 namespace kaj::catalogue {
-namespace {
-
-std::string folded(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
 bool CatalogueTree::add(std::size_t* parent, std::string key, std::string text,
                         bool sortedChildren) {
     if (!key.empty() && byKey_.count(key) != 0) {
@@ -28,7 +14,7 @@ bool CatalogueTree::add(std::size_t* parent, std::string key, std::string text,
     if (!key.empty()) {
         byKey_.emplace(key, index);
     }
-    foldedTexts_.insert(folded(text));
+    foldedTexts_.insert(platform::foldAsciiCase(text));
     nodes_.push_back(CatalogueNode{std::move(key), std::move(text), sortedChildren, {}});
     if (parent) {
         nodes_[*parent].children.push_back(index);
@@ -67,7 +53,7 @@ bool CatalogueTree::hasKey(std::string_view key) const {
 }
 
 bool CatalogueTree::hasTextIgnoringCase(std::string_view text) const {
-    return foldedTexts_.count(folded(text)) != 0;
+    return foldedTexts_.count(platform::foldAsciiCase(text)) != 0;
 }
 
 std::vector<std::size_t> CatalogueTree::shownChildren(std::size_t index) const {

@@ -2,17 +2,10 @@
 
 #include <algorithm>
 
+#include "AsciiCase.h"
 #include "TextFile.h"
 
 namespace kaj::catalogue {
-namespace {
-
-char foldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
 std::optional<std::vector<std::string>> readServerConfigLines(const std::filesystem::path& file) {
     auto lines = platform::readTextLines(file);
     if (lines) {
@@ -23,24 +16,8 @@ std::optional<std::vector<std::string>> readServerConfigLines(const std::filesys
     return lines;
 }
 
-std::size_t findIgnoringCase(std::string_view text, std::string_view part) {
-    if (part.size() > text.size()) {
-        return std::string_view::npos;
-    }
-    const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
-                                   [](char a, char b) { return foldAscii(a) == foldAscii(b); });
-    return found == text.end() && !part.empty() ? std::string_view::npos
-                                                : static_cast<std::size_t>(found - text.begin());
-}
-
 bool containsIgnoringCase(std::string_view text, std::string_view part) {
-    return findIgnoringCase(text, part) != std::string_view::npos;
-}
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char a, char b) { return foldAscii(a) == foldAscii(b); });
+    return platform::findIgnoringAsciiCase(text, part) != std::string_view::npos;
 }
 
 std::string deleteEvery(std::string_view text, std::string_view word) {

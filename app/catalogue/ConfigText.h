@@ -14,8 +14,6 @@ std::optional<std::vector<std::string>> readServerConfigLines(const std::filesys
 
 // Letter case of A-Z ignored; bytes above 0x7F compared as they are.
 bool containsIgnoringCase(std::string_view text, std::string_view part);
-std::size_t findIgnoringCase(std::string_view text, std::string_view part);
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
 
 // One left-to-right pass deleting every non-overlapping occurrence of word, letter
 // case counting.

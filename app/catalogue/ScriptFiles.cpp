@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "AsciiCase.h"
 #include "ConfigText.h"
 #include "FileLookup.h"
 #include "TextFile.h"
@@ -20,7 +21,7 @@ std::optional<std::filesystem::path> scriptFile(const std::filesystem::path& fol
 
 // The text after the marker, trimmed, when the line holds the marker (case ignored).
 std::optional<std::string> headerName(std::string_view line, std::string_view marker) {
-    const std::size_t at = findIgnoringCase(line, marker);
+    const std::size_t at = platform::findIgnoringAsciiCase(line, marker);
     if (at == std::string_view::npos) {
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "AsciiCase.h"
 #include "ConfigText.h"
 #include "FileLookup.h"
 #include "TextRoutines.h"
@@ -24,7 +25,7 @@ std::optional<std::vector<std::string>> definitionLines(const std::filesystem::p
 
 bool startsWithAnyKind(std::string_view line) {
     for (const char* kind : {"Item", "Container", "Weapon", "Armor"}) {
-        if (startsWithIgnoringCase(line, kind)) {
+        if (platform::startsWithIgnoringAsciiCase(line, kind)) {
             return true;
         }
     }
@@ -50,7 +51,7 @@ std::optional<PackageSettings> readPackage(const std::filesystem::path& package,
     PackageSettings settings;
     for (const auto& raw : *lines) {
         const std::string line = trimLeadingBlanks(raw);
-        if (startsWithIgnoringCase(line, "enabled") &&
+        if (platform::startsWithIgnoringAsciiCase(line, "enabled") &&
             line.find('1', std::string_view("enabled").size()) != std::string::npos) {
             settings.enabled = true;
         } else if (containsIgnoringCase(line, "Name")) {
@@ -125,7 +126,7 @@ void LoadItems(CatalogueState& state, const std::filesystem::path& folder) {
         Kind kind = Kind::None;
         if (startsWithAnyKind(line)) {
             kind = Kind::Element;
-        } else if (startsWithIgnoringCase(line, "Door")) {
+        } else if (platform::startsWithIgnoringAsciiCase(line, "Door")) {
             kind = Kind::Door;
         } else if (containsIgnoringCase(line, "graphic")) {
             kind = Kind::Graphic;

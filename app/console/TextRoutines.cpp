@@ -1,26 +1,12 @@
 #include "TextRoutines.h"
 
+#include "AsciiCase.h"
+
 namespace kaj::console {
 namespace {
 
 char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-std::size_t findIgnoringCase(std::string_view text, std::string_view search) {
-    if (search.empty() || search.size() > text.size()) {
-        return std::string_view::npos;
-    }
-    for (std::size_t i = 0; i + search.size() <= text.size(); ++i) {
-        bool match = true;
-        for (std::size_t k = 0; k < search.size() && match; ++k) {
-            match = upper(text[i + k]) == upper(search[k]);
-        }
-        if (match) {
-            return i;
-        }
-    }
-    return std::string_view::npos;
 }
 
 }  // namespace
@@ -72,11 +58,12 @@ std::string ReplaceAll(std::string text, std::string_view search, std::string_vi
     }
     // A replacement that holds the search text would never let the loop end; such
     // a call replaces each occurrence once, left to right.
-    if (findIgnoringCase(replacement, search) != std::string_view::npos) {
+    if (platform::findIgnoringAsciiCase(replacement, search) != std::string_view::npos) {
         std::string out;
         std::size_t from = 0;
-        for (std::size_t at = findIgnoringCase(text, search); at != std::string_view::npos;
-             at = findIgnoringCase(std::string_view(text).substr(from), search)) {
+        for (std::size_t at = platform::findIgnoringAsciiCase(text, search);
+             at != std::string_view::npos;
+             at = platform::findIgnoringAsciiCase(std::string_view(text).substr(from), search)) {
             at += from;
             out.append(text, from, at - from);
             out.append(replacement);
@@ -85,8 +72,8 @@ std::string ReplaceAll(std::string text, std::string_view search, std::string_vi
         out.append(text, from);
         return out;
     }
-    for (std::size_t at = findIgnoringCase(text, search); at != std::string_view::npos;
-         at = findIgnoringCase(text, search)) {
+    for (std::size_t at = platform::findIgnoringAsciiCase(text, search);
+         at != std::string_view::npos; at = platform::findIgnoringAsciiCase(text, search)) {
         text.replace(at, search.size(), replacement);
     }
     return text;

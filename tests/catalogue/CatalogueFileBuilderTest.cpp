@@ -51,7 +51,7 @@ TEST(CatalogueFileBuilder, WrittenFilesReadBackAsTheRecordsWithoutColourAndAreBa
     EXPECT_EQ(state.ListFullItem,
               (Lines{"Armor|Plate|tunic|0x1415|0x1415", "Weapons|Swords|katana|0x13FF|0x13FF"}));
     EXPECT_EQ(state.ListFullChar, npcs);
-    EXPECT_EQ(treeLines(state.tvwItems),
+    EXPECT_EQ(state.tvwItems.outline(),
               (Lines{"Items [Items]", "Custom [Custom]", "  Armor [CustomArmor]", "    Plate",
                      "  Weapons [CustomWeapons]", "    Swords"}));
 }

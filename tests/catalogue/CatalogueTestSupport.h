@@ -7,10 +7,6 @@
 
 namespace kaj::catalogue {
 
-inline std::vector<std::string> treeLines(const CatalogueTree& tree) {
-    return tree.outline();
-}
-
 // Collects the messages a load would show.
 struct RecordedMessages {
     std::vector<std::string> messages;

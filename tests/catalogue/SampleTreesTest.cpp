@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include "AsciiCase.h"
 #include "CatalogueLoads.h"
 #include "CatalogueTestSupport.h"
 #include "ConfigText.h"
-#include "FileLookup.h"
 #include "ServerDefinitions.h"
 
 namespace kaj::catalogue {

@@ -45,7 +45,7 @@ TEST_F(ScriptFilesFixture, ItemFilesGiveSortedRecordsAndTheTwoRootedTrees) {
                      "armor|Swords|plate|0x1415|0x1415", "Weapons|Custom swords|vorpal|0x1|0x1",
                      "Weapons|Swords|dagger|", "Weapons|Swords|katana|0x13FF|0x13FF|0x0481",
                      "||loose|0x1|0x1"}));
-    EXPECT_EQ(treeLines(state.tvwItems),
+    EXPECT_EQ(state.tvwItems.outline(),
               (Lines{"Items [Items]", "  armor [Itemsarmor]", "    Axes", "    Helmets",
                      "  Weapons [ItemsWeapons]", "    Swords", "Custom [Custom]",
                      "  Weapons [CustomWeapons]", "    Custom swords"}));
@@ -56,8 +56,8 @@ TEST_F(ScriptFilesFixture, ARepeatedCategoryAddsNoNodeAndItsSectionsJoinTheFirst
                  "Category = Tools\nSection = Saws\nCategory = Tools\nSection = Hammers\n"
                  "Section = Saws\n");
     loadItems();
-    EXPECT_EQ(treeLines(state.tvwItems), (Lines{"Items [Items]", "  Tools [ItemsTools]",
-                                                "    Hammers", "    Saws", "    Saws"}));
+    EXPECT_EQ(state.tvwItems.outline(), (Lines{"Items [Items]", "  Tools [ItemsTools]",
+                                               "    Hammers", "    Saws", "    Saws"}));
 }
 
 TEST_F(ScriptFilesFixture, MissingFilesAreReportedAndTheCustomFileIsNotReadAlone) {
@@ -65,7 +65,7 @@ TEST_F(ScriptFilesFixture, MissingFilesAreReportedAndTheCustomFileIsNotReadAlone
     loadItems();
     EXPECT_EQ(recorded.messages, Lines{"KajItems.scp does not exist!"});
     EXPECT_TRUE(state.ListFullItem.empty());
-    EXPECT_EQ(treeLines(state.tvwItems), Lines{"Items [Items]"});
+    EXPECT_EQ(state.tvwItems.outline(), Lines{"Items [Items]"});
 
     Load_Kaj_Char_Script(state, folder.path(), recorded.sink());
     EXPECT_EQ(recorded.messages.back(), "KajChar.scp does not exist!");
@@ -77,7 +77,7 @@ TEST_F(ScriptFilesFixture, EveryLineOfTheNpcFileIsARecordAndShortOnesAddNoNodes)
     EXPECT_EQ(state.ListFullChar,
               (Lines{"NPCs|Misc|banker|0x190|1002", "", "Town|Guards|guard|0x190|0"}));
     MakeNpcNodes(state);
-    EXPECT_EQ(treeLines(state.tvwNPC),
+    EXPECT_EQ(state.tvwNPC.outline(),
               (Lines{"NPCs [NPCs]", "  Misc", "  Town [Town]", "    Guards"}));
 }
 

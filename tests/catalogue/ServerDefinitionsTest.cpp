@@ -57,7 +57,7 @@ TEST_F(ServerFixture, NpcTemplatesIgnoreLetterCaseAndColourRangesAreNotColours) 
     EXPECT_EQ(state.ListFullChar,
               (Lines{"NPCs|Misc|orc|0x11|33784", "Giants|Hill|troll|0x36|Color 0x0481",
                      "NPCs|Misc|wisp|0x36|0"}));
-    EXPECT_EQ(treeLines(state.tvwNPC),
+    EXPECT_EQ(state.tvwNPC.outline(),
               (Lines{"NPCs [NPCs]", "  Giants [Giants]", "    Hill", "  Misc"}));
 }
 
@@ -80,7 +80,7 @@ TEST_F(ServerFixture, PackagesAreFoundInBothLayoutsEnabledAndNamedAsTheServerRea
     EXPECT_EQ(state.ListFullItem,
               (Lines{"Packages|combat|Unnamed|0x1|0x1|0", "Packages|oldstyle|Unnamed|0x2|0x2|0",
                      "Tools|Saws|Unnamed|0x4|0x4|0"}));
-    EXPECT_EQ(treeLines(state.tvwItems),
+    EXPECT_EQ(state.tvwItems.outline(),
               (Lines{"Custom [Custom]", "  Packages [Packages]", "    combat", "    oldstyle",
                      "  Tools [Tools]", "    Saws"}));
 }
@@ -109,14 +109,14 @@ TEST_F(ServerFixture, TwoCategoriesWithOneSectionNameShareItsNode) {
     MakeItemNodes(state);
     // "weapons" is known by its text, so Axes finds no parent keyed "weapons"; a
     // category named like the root puts its section under the root.
-    EXPECT_EQ(treeLines(state.tvwItems), (Lines{"Custom [Custom]", "  Armor [Armor]", "    Misc",
-                                                "  Loose", "  Weapons [Weapons]"}));
+    EXPECT_EQ(state.tvwItems.outline(), (Lines{"Custom [Custom]", "  Armor [Armor]", "    Misc",
+                                               "  Loose", "  Weapons [Weapons]"}));
 }
 
 TEST_F(ServerFixture, AnEmptyServerFolderReadsNothing) {
     loadItemCatalogue(state, {false, {}, {}}, recorded.sink());
     EXPECT_TRUE(state.ListFullItem.empty());
-    EXPECT_EQ(treeLines(state.tvwItems), Lines{"Custom [Custom]"});
+    EXPECT_EQ(state.tvwItems.outline(), Lines{"Custom [Custom]"});
 }
 
 }  // namespace
