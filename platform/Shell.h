@@ -21,6 +21,9 @@ enum class ShellTargetKind { Address, WindowsProgram, Program, Document };
 // file runs directly.
 ShellTargetKind classifyShellTarget(const std::string& target);
 
+// A file this system would run as a program (on Windows: none beyond the .exe rule).
+bool isExecutableFile(const std::string& target);
+
 std::unique_ptr<Shell> makeSystemShell();
 
 }  // namespace kaj::platform

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
 namespace kaj::platform {
 
 // Holds the one-per-login lock while it lives. On Linux, an advisory lock on a
-// file in the user's runtime folder (released by the system when the process ends).
+// file in the user's runtime folder; on Windows, a named mutex of the session. The
+// system releases either when the process ends.
 class SingleInstance {
   public:
     explicit SingleInstance(const std::string& name);
@@ -25,11 +27,7 @@ class SingleInstance {
 
     std::filesystem::path lockFile_;
     bool first_ = false;
-#ifdef _WIN32
-    void* handle_ = nullptr;
-#else
-    int fd_ = -1;
-#endif
+    std::intptr_t handle_ = -1;  // the lock file's descriptor, or the mutex
 };
 
 }  // namespace kaj::platform

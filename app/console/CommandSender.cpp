@@ -52,6 +52,9 @@ void CommandSender::SendCommand(const std::string& command, bool& userCommand, b
         case platform::ActivationOutcome::NotFound:
             dialogs_.message(kClientNotRunning);
             return;
+        case platform::ActivationOutcome::NoDesktop:
+            dialogs_.message(desktop_.desktopProblem());
+            return;
         case platform::ActivationOutcome::NotFocused:
             dialogs_.message(
                 "The Ultima Online window did not take the keyboard focus, so nothing was typed.");

@@ -62,18 +62,19 @@ void CGlyphViewCtrl::create(const std::filesystem::path& clientFolder) {
 void CGlyphViewCtrl::buildDispatch() {
     using controls::AutomationValue;
     dispatch_.addProperty(
-        kDispArtType, "ArtType", [this] { return AutomationValue(ArtType()); },
+        dispid::kArtType, "ArtType", [this] { return AutomationValue(ArtType()); },
         [this](const AutomationValue& v) { setArtType(controls::toInt16(v)); });
     dispatch_.addProperty(
-        kDispArtIndex, "ArtIndex", [this] { return AutomationValue(ArtIndex()); },
+        dispid::kArtIndex, "ArtIndex", [this] { return AutomationValue(ArtIndex()); },
         [this](const AutomationValue& v) { setArtIndex(controls::toInt32(v)); });
     dispatch_.addProperty(
-        kDispArtColor, "ArtColor", [this] { return AutomationValue(ArtColor()); },
+        dispid::kArtColor, "ArtColor", [this] { return AutomationValue(ArtColor()); },
         [this](const AutomationValue& v) { setArtColor(controls::toInt16(v)); });
-    dispatch_.addMethod(kDispSetObject, "SetObject", 2, [this](std::vector<AutomationValue>& a) {
-        SetObject(controls::toInt16(a[0]), controls::toInt32(a[1]));
-        return AutomationValue{};
-    });
+    dispatch_.addMethod(dispid::kSetObject, "SetObject", 2,
+                        [this](std::vector<AutomationValue>& a) {
+                            SetObject(controls::toInt16(a[0]), controls::toInt32(a[1]));
+                            return AutomationValue{};
+                        });
     dispatch_.addProperty(kDispReadyState, "ReadyState",
                           [this] { return AutomationValue(ReadyState()); }, {});
 }

@@ -6,6 +6,7 @@
 #include "ArtLibrary.h"
 #include "ControlWidget.h"
 #include "DispatchTable.h"
+#include "GlyphViewDispatchIds.h"
 #include "PixelBuffer.h"
 #include "PropertyBag.h"
 
@@ -16,10 +17,6 @@ namespace kaj::glyph {
 class Q_DECL_EXPORT CGlyphViewCtrl : public controls::ControlWidget {
     Q_OBJECT
   public:
-    static constexpr int kDispArtType = 1;
-    static constexpr int kDispArtIndex = 2;
-    static constexpr int kDispArtColor = 3;
-    static constexpr int kDispSetObject = 4;
     static constexpr int kPersistVersionMajor = 1;
     static constexpr int kPersistVersionMinor = 1;
 

@@ -2,10 +2,10 @@
 
 #include <QMouseEvent>
 
-#include <algorithm>
 #include <atomic>
 
 #include "ClientFolder.h"
+#include "ViewGeometry.h"
 
 namespace kaj::terrain {
 namespace {
@@ -26,10 +26,6 @@ int keyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     if (buttons & Qt::MiddleButton)
         state |= 0x10;
     return state;
-}
-
-std::int16_t cut16(long long value) {
-    return static_cast<std::int16_t>(value);
 }
 
 }  // namespace
@@ -67,30 +63,30 @@ void CTerrainViewCtrl::buildDispatch() {
         dispatch_.addProperty(id, name, get, put);
     };
     prop(
-        kZoomLevel, "ZoomLevel", [this] { return AutomationValue(ZoomLevel()); },
+        dispid::kZoomLevel, "ZoomLevel", [this] { return AutomationValue(ZoomLevel()); },
         [this](const AutomationValue& v) { setZoomLevel(toInt16(v)); });
     prop(
-        kXCenter, "xCenter", [this] { return AutomationValue(xCenter()); },
+        dispid::kXCenter, "xCenter", [this] { return AutomationValue(xCenter()); },
         [this](const AutomationValue& v) { setXCenter(toInt16(v)); });
     prop(
-        kYCenter, "yCenter", [this] { return AutomationValue(yCenter()); },
+        dispid::kYCenter, "yCenter", [this] { return AutomationValue(yCenter()); },
         [this](const AutomationValue& v) { setYCenter(toInt16(v)); });
     prop(
-        kDrawStatics, "DrawStatics", [this] { return AutomationValue(DrawStatics()); },
+        dispid::kDrawStatics, "DrawStatics", [this] { return AutomationValue(DrawStatics()); },
         [this](const AutomationValue& v) { setDrawStatics(controls::toBool(v)); });
-    dispatch_.addMethod(kZoomIn, "ZoomIn", 0, [this](Args&) {
+    dispatch_.addMethod(dispid::kZoomIn, "ZoomIn", 0, [this](Args&) {
         ZoomIn();
         return AutomationValue{};
     });
-    dispatch_.addMethod(kZoomOut, "ZoomOut", 0, [this](Args&) {
+    dispatch_.addMethod(dispid::kZoomOut, "ZoomOut", 0, [this](Args&) {
         ZoomOut();
         return AutomationValue{};
     });
-    dispatch_.addMethod(kSetCenter, "SetCenter", 2, [this](Args& a) {
+    dispatch_.addMethod(dispid::kSetCenter, "SetCenter", 2, [this](Args& a) {
         SetCenter(toInt16(a[0]), toInt16(a[1]));
         return AutomationValue{};
     });
-    dispatch_.addMethod(kScroll, "Scroll", 2, [this](Args& a) {
+    dispatch_.addMethod(dispid::kScroll, "Scroll", 2, [this](Args& a) {
         Scroll(toInt16(a[0]), toInt16(a[1]));
         return AutomationValue{};
     });
@@ -104,21 +100,21 @@ void CTerrainViewCtrl::buildDispatch() {
             return AutomationValue{};
         });
     };
-    byReference(kCtrlToMap, "CtrlToMap",
+    byReference(dispid::kCtrlToMap, "CtrlToMap",
                 [this](std::int16_t& x, std::int16_t& y) { CtrlToMap(x, y); });
-    byReference(kMapToCtrl, "MapToCtrl",
+    byReference(dispid::kMapToCtrl, "MapToCtrl",
                 [this](std::int16_t& x, std::int16_t& y) { MapToCtrl(x, y); });
-    byReference(kGetCenter, "GetCenter",
+    byReference(dispid::kGetCenter, "GetCenter",
                 [this](std::int16_t& x, std::int16_t& y) { GetCenter(x, y); });
     auto single = [this](int id, const char* name, auto method) {
         dispatch_.addMethod(id, name, 1,
                             [method](Args& a) { return AutomationValue(method(toInt16(a[0]))); });
     };
-    single(kCtrlToMapX, "CtrlToMapX", [this](std::int16_t v) { return CtrlToMapX(v); });
-    single(kCtrlToMapY, "CtrlToMapY", [this](std::int16_t v) { return CtrlToMapY(v); });
-    single(kMapToCtrlX, "MapToCtrlX", [this](std::int16_t v) { return MapToCtrlX(v); });
-    single(kMapToCtrlY, "MapToCtrlY", [this](std::int16_t v) { return MapToCtrlY(v); });
-    dispatch_.addMethod(kGetMapHeight, "GetMapHeight", 2, [this](Args& a) {
+    single(dispid::kCtrlToMapX, "CtrlToMapX", [this](std::int16_t v) { return CtrlToMapX(v); });
+    single(dispid::kCtrlToMapY, "CtrlToMapY", [this](std::int16_t v) { return CtrlToMapY(v); });
+    single(dispid::kMapToCtrlX, "MapToCtrlX", [this](std::int16_t v) { return MapToCtrlX(v); });
+    single(dispid::kMapToCtrlY, "MapToCtrlY", [this](std::int16_t v) { return MapToCtrlY(v); });
+    dispatch_.addMethod(dispid::kGetMapHeight, "GetMapHeight", 2, [this](Args& a) {
         return AutomationValue(GetMapHeight(toInt16(a[0]), toInt16(a[1])));
     });
     dispatch_.addProperty(kDispReadyState, "ReadyState",
@@ -132,15 +128,13 @@ void CTerrainViewCtrl::setZoomLevel(std::int16_t zoom) {
 }
 
 void CTerrainViewCtrl::setXCenter(std::int16_t x) {
-    if (x != view_.xCenter && x >= 0 && x < kWorldWidth) {
-        view_.xCenter = x;
+    if (setViewCentreX(view_, x)) {
         invalidate();
     }
 }
 
 void CTerrainViewCtrl::setYCenter(std::int16_t y) {
-    if (y != view_.yCenter && y >= 0 && y < kWorldHeight) {
-        view_.yCenter = y;
+    if (setViewCentreY(view_, y)) {
         invalidate();
     }
 }
@@ -153,75 +147,43 @@ void CTerrainViewCtrl::setDrawStatics(bool draw) {
 }
 
 void CTerrainViewCtrl::ZoomIn() {
-    if (view_.zoom < kHighestZoom) {
-        ++view_.zoom;
+    if (zoomViewIn(view_)) {
         invalidate();
     }
 }
 
 void CTerrainViewCtrl::ZoomOut() {
-    if (view_.zoom >= kLowestZoom + 1) {
-        --view_.zoom;
+    if (zoomViewOut(view_)) {
         invalidate();
     }
 }
 
 void CTerrainViewCtrl::SetCenter(std::int16_t x, std::int16_t y) {
-    if ((x == view_.xCenter && y == view_.yCenter) || x < 0 || x >= kWorldWidth || y < 0 ||
-        y >= kWorldHeight) {
-        return;
+    if (centreView(view_, x, y)) {
+        invalidate();
     }
-    view_.xCenter = x;
-    view_.yCenter = y;
-    invalidate();
 }
 
 void CTerrainViewCtrl::Scroll(std::int16_t direction, std::int16_t distance) {
-    static constexpr int kSteps[8][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
-                                         {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
-    if (direction < 0 || direction > 7)
-        return;
-    const int dx = kSteps[direction][0] * distance;
-    const int dy = kSteps[direction][1] * distance;
-    if (dx == 0 && dy == 0)
-        return;
-    view_.xCenter = static_cast<std::int16_t>(std::clamp(view_.xCenter + dx, 0, kWorldWidth - 1));
-    view_.yCenter = static_cast<std::int16_t>(std::clamp(view_.yCenter + dy, 0, kWorldHeight - 1));
-    invalidate();
-}
-
-int CTerrainViewCtrl::centreX() const {
-    const QRect r = rect();
-    return (r.left() + r.left() + r.width()) / 2;
-}
-
-int CTerrainViewCtrl::centreY() const {
-    const QRect r = rect();
-    return (r.top() + r.top() + r.height()) / 2;
+    if (scrollView(view_, direction, distance)) {
+        invalidate();
+    }
 }
 
 std::int16_t CTerrainViewCtrl::CtrlToMapX(std::int16_t x) const {
-    const int f = zoomParameters(view_.zoom).scale;
-    const long long d = x - centreX();
-    return cut16(view_.xCenter + (view_.zoom > 0 ? d / f : view_.zoom == 0 ? d : d * f));
+    return controlToCell(view_.zoom, view_.xCenter, controlMiddle(rect().left(), width()), x);
 }
 
 std::int16_t CTerrainViewCtrl::CtrlToMapY(std::int16_t y) const {
-    const int f = zoomParameters(view_.zoom).scale;
-    const long long d = y - centreY();
-    return cut16(view_.yCenter + (view_.zoom > 0 ? d / f : view_.zoom == 0 ? d : d * f));
+    return controlToCell(view_.zoom, view_.yCenter, controlMiddle(rect().top(), height()), y);
 }
 
 std::int16_t CTerrainViewCtrl::MapToCtrlX(std::int16_t x) const {
-    const int f = zoomParameters(view_.zoom).scale;
-    const long long d = x - view_.xCenter;
-    return cut16((view_.zoom > 0 ? d * f : view_.zoom == 0 ? d : d / f) + centreX());
+    return cellToControl(view_.zoom, view_.xCenter, controlMiddle(rect().left(), width()), x);
 }
 
 std::int16_t CTerrainViewCtrl::MapToCtrlY(std::int16_t y) const {
-    const int f = zoomParameters(view_.zoom).scale;
-    const long long d = y - view_.yCenter;
-    return cut16((view_.zoom > 0 ? d * f : view_.zoom == 0 ? d : d / f) + centreY());
+    return cellToControl(view_.zoom, view_.yCenter, controlMiddle(rect().top(), height()), y);
 }
 
 void CTerrainViewCtrl::CtrlToMap(std::int16_t& x, std::int16_t& y) const {

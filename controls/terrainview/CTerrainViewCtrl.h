@@ -8,6 +8,7 @@
 #include "MapRenderer.h"
 #include "PixelBuffer.h"
 #include "PropertyBag.h"
+#include "TerrainViewDispatchIds.h"
 
 namespace kaj::terrain {
 
@@ -16,24 +17,6 @@ namespace kaj::terrain {
 class Q_DECL_EXPORT CTerrainViewCtrl : public controls::ControlWidget {
     Q_OBJECT
   public:
-    enum DispatchId {
-        kZoomLevel = 1,
-        kXCenter,
-        kYCenter,
-        kDrawStatics,
-        kZoomIn,
-        kZoomOut,
-        kSetCenter,
-        kScroll,
-        kCtrlToMap,
-        kMapToCtrl,
-        kGetCenter,
-        kCtrlToMapX,
-        kCtrlToMapY,
-        kMapToCtrlX,
-        kMapToCtrlY,
-        kGetMapHeight,
-    };
     static constexpr int kPersistVersionMajor = 1;
     static constexpr int kPersistVersionMinor = 0;
 
@@ -76,8 +59,6 @@ class Q_DECL_EXPORT CTerrainViewCtrl : public controls::ControlWidget {
   private:
     void create(const std::filesystem::path& clientFolder);
     void buildDispatch();
-    int centreX() const;
-    int centreY() const;
 
     MapRenderer renderer_{{}, {}};
     MapView view_;

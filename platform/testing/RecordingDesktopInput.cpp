@@ -1,33 +1,27 @@
 #include "RecordingDesktopInput.h"
 
 #include "Cp1252.h"
+#include "WindowChoice.h"
 
 namespace kaj::platform {
 
 ActivationOutcome RecordingDesktopInput::activateWindow(std::string_view title) {
     activationRequests.emplace_back(title);
-    const std::string* found = nullptr;
+    if (!noDesktop.empty()) {
+        return ActivationOutcome::NoDesktop;
+    }
+    std::vector<ListedWindow> windows;
     for (const auto& candidate : windowTitles) {
-        if (candidate == title) {
-            found = &candidate;
-            break;
-        }
+        windows.push_back({windows.size() + 1, candidate});
     }
-    if (found == nullptr) {
-        for (const auto& candidate : windowTitles) {
-            if (candidate.starts_with(title)) {
-                found = &candidate;
-                break;
-            }
-        }
-    }
-    if (found == nullptr) {
+    const auto found = pickWindow(windows, title);
+    if (!found) {
         return ActivationOutcome::NotFound;
     }
     if (failFocus) {
         return ActivationOutcome::NotFocused;
     }
-    activeWindow = *found;
+    activeWindow = found->title;
     return ActivationOutcome::Activated;
 }
 

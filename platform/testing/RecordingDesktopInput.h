@@ -13,6 +13,7 @@ class RecordingDesktopInput : public DesktopInput {
   public:
     std::vector<std::string> windowTitles;
     bool failFocus = false;
+    std::string noDesktop;  // when set, no desktop can be reached and this is why
 
     std::vector<std::string> activationRequests;
     std::string activeWindow;
@@ -20,6 +21,7 @@ class RecordingDesktopInput : public DesktopInput {
 
     ActivationOutcome activateWindow(std::string_view title) override;
     TypingOutcome typeKeys(const std::vector<KeyStroke>& strokes) override;
+    std::string desktopProblem() const override { return noDesktop; }
 
     // Everything typed, as the fake client logs it: text as itself, Enter as a
     // line break, other keys and modified keys in angle brackets.

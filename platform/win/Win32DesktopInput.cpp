@@ -5,22 +5,19 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "Cp1252.h"
+#include "WindowChoice.h"
 
 namespace kaj::platform::win {
 namespace {
 
-struct Candidate {
-    HWND window;
-    std::string title;
-};
-
 BOOL CALLBACK collectWindow(HWND window, LPARAM parameter) {
-    auto* candidates = reinterpret_cast<std::vector<Candidate>*>(parameter);
+    auto* windows = reinterpret_cast<std::vector<ListedWindow>*>(parameter);
     if (!IsWindowVisible(window)) {
         return TRUE;
     }
@@ -31,7 +28,8 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM parameter) {
         const auto byte = unicodeToCp1252(static_cast<char32_t>(buffer[i]));
         title.push_back(byte ? static_cast<char>(*byte) : '?');
     }
-    candidates->push_back({window, title});
+    windows->push_back(
+        {static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(window)), title});
     return TRUE;
 }
 
@@ -111,26 +109,13 @@ void appendModifiers(std::vector<INPUT>& inputs, std::uint8_t modifiers, bool do
 }  // namespace
 
 ActivationOutcome Win32DesktopInput::activateWindow(std::string_view title) {
-    std::vector<Candidate> candidates;
-    EnumWindows(&collectWindow, reinterpret_cast<LPARAM>(&candidates));
-    HWND found = nullptr;
-    for (const auto& candidate : candidates) {
-        if (candidate.title == title) {
-            found = candidate.window;
-            break;
-        }
-    }
-    if (found == nullptr) {
-        for (const auto& candidate : candidates) {
-            if (candidate.title.starts_with(title)) {
-                found = candidate.window;
-                break;
-            }
-        }
-    }
-    if (found == nullptr) {
+    std::vector<ListedWindow> windows;
+    EnumWindows(&collectWindow, reinterpret_cast<LPARAM>(&windows));
+    const auto picked = pickWindow(windows, title);
+    if (!picked) {
         return ActivationOutcome::NotFound;
     }
+    const HWND found = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(picked->id));
     if (IsIconic(found)) {
         ShowWindow(found, SW_RESTORE);
     }

@@ -17,6 +17,15 @@ X11DesktopInput::~X11DesktopInput() {
 Display* X11DesktopInput::connection() {
     if (display_ == nullptr) {
         display_ = XOpenDisplay(nullptr);
+        problem_.clear();
+        if (display_ == nullptr) {
+            const std::string name = XDisplayName(nullptr);
+            problem_ = name.empty()
+                           ? "Cannot reach the X display: DISPLAY is not set, so there is no "
+                             "desktop to type into."
+                           : "Cannot reach the X display " + name +
+                                 ": the X server is not running or refused the connection.";
+        }
     }
     return display_;
 }
@@ -24,7 +33,7 @@ Display* X11DesktopInput::connection() {
 ActivationOutcome X11DesktopInput::activateWindow(std::string_view title) {
     Display* display = connection();
     if (display == nullptr) {
-        return ActivationOutcome::NotFound;
+        return ActivationOutcome::NoDesktop;
     }
     X11WindowActivator activator(display);
     const auto outcome = activator.activate(title);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "DesktopInput.h"
 #include "X11KeyTyper.h"
@@ -17,6 +18,7 @@ class X11DesktopInput : public DesktopInput {
 
     ActivationOutcome activateWindow(std::string_view title) override;
     TypingOutcome typeKeys(const std::vector<KeyStroke>& strokes) override;
+    std::string desktopProblem() const override { return problem_; }
 
   private:
     Display* connection();
@@ -24,6 +26,7 @@ class X11DesktopInput : public DesktopInput {
     Display* display_ = nullptr;
     unsigned long target_ = 0;  // the window activated last
     TypingTimings timings_;
+    std::string problem_;
 };
 
 }  // namespace kaj::platform::x11

@@ -110,9 +110,9 @@ bool X11WindowActivator::windowManagerSupportsActivation() const {
     return false;
 }
 
-std::vector<TopLevelWindow> X11WindowActivator::topLevelWindows() const {
+std::vector<ListedWindow> X11WindowActivator::topLevelWindows() const {
     X11ErrorTrap trap(display_);
-    std::vector<TopLevelWindow> windows;
+    std::vector<ListedWindow> windows;
     const Window root = DefaultRootWindow(display_);
     if (windowManagerSupportsActivation()) {
         for (auto id :
@@ -141,16 +141,8 @@ std::vector<TopLevelWindow> X11WindowActivator::topLevelWindows() const {
 }
 
 std::optional<Window> X11WindowActivator::findWindow(std::string_view title) const {
-    const auto windows = topLevelWindows();
-    for (const auto& window : windows) {
-        if (window.title == title) {
-            return window.id;
-        }
-    }
-    for (const auto& window : windows) {
-        if (window.title.starts_with(title)) {
-            return window.id;
-        }
+    if (const auto window = pickWindow(topLevelWindows(), title)) {
+        return static_cast<Window>(window->id);
     }
     return std::nullopt;
 }

@@ -9,16 +9,12 @@
 #include <vector>
 
 #include "DesktopInput.h"
+#include "WindowChoice.h"
 
 namespace kaj::platform::x11 {
 
 // Whether the keyboard focus rests on the window or on one of its children.
 bool windowHasFocus(Display* display, Window window);
-
-struct TopLevelWindow {
-    Window id = 0;
-    std::string title;  // Windows-1252
-};
 
 // Finds top-level windows by title and gives one of them the keyboard focus:
 // through the window manager (_NET_ACTIVE_WINDOW) when one runs, and always by
@@ -28,7 +24,7 @@ class X11WindowActivator {
     explicit X11WindowActivator(
         Display* display, std::chrono::milliseconds focusTimeout = std::chrono::milliseconds(1500));
 
-    std::vector<TopLevelWindow> topLevelWindows() const;
+    std::vector<ListedWindow> topLevelWindows() const;
     std::optional<Window> findWindow(std::string_view title) const;
     ActivationOutcome activate(std::string_view title);
     // The window the last successful activate() gave the focus to.

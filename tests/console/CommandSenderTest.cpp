@@ -95,5 +95,14 @@ TEST_F(SenderFixture, AClientThatDoesNotTakeTheFocusGetsNoKeys) {
     EXPECT_TRUE(desktop.typed.empty());
 }
 
+TEST_F(SenderFixture, WithoutADesktopTheCauseIsToldNotAMissingClient) {
+    desktop.noDesktop = "Cannot reach the X display :7: the X server is not running.";
+    userCommand = true;
+    sender.SendCommand("kill", userCommand, false);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{desktop.noDesktop});
+    EXPECT_TRUE(desktop.typed.empty());
+    EXPECT_FALSE(userCommand);
+}
+
 }  // namespace
 }  // namespace kaj::console

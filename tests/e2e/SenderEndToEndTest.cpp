@@ -2,6 +2,9 @@
 // server named by DISPLAY (ctest runs this once without and once with a window manager).
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+
 #include "CommandSender.h"
 #include "Cp1252.h"
 #include "FakeClientProcess.h"
@@ -120,6 +123,49 @@ TEST_F(SenderEndToEnd, KajcliTypesLikeTheConsoleAndFailsWithoutAClient) {
 
 namespace kaj::e2e {
 namespace {
+
+// Runs with DISPLAY set to a value for the length of one scope.
+class DisplayOverride {
+  public:
+    explicit DisplayOverride(const char* value) {
+        if (const char* old = std::getenv("DISPLAY")) {
+            saved_ = old;
+        }
+        if (value != nullptr) {
+            setenv("DISPLAY", value, 1);
+        } else {
+            unsetenv("DISPLAY");
+        }
+    }
+    ~DisplayOverride() {
+        if (saved_) {
+            setenv("DISPLAY", saved_->c_str(), 1);
+        } else {
+            unsetenv("DISPLAY");
+        }
+    }
+
+  private:
+    std::optional<std::string> saved_;
+};
+
+TEST(SenderWithoutDesktop, KajcliNamesTheDisplayItCannotReach) {
+    std::string errors;
+    {
+        DisplayOverride display(":79");
+        EXPECT_EQ(runProgram({KAJ_KAJCLI, "send", "kill"}, &errors), 1);
+    }
+    EXPECT_EQ(errors,
+              "Cannot reach the X display :79: the X server is not running or refused the "
+              "connection.\n");
+    {
+        DisplayOverride display(nullptr);
+        EXPECT_EQ(runProgram({KAJ_KAJCLI, "send", "kill"}, &errors), 1);
+    }
+    EXPECT_EQ(errors,
+              "Cannot reach the X display: DISPLAY is not set, so there is no desktop to type "
+              "into.\n");
+}
 
 TEST(KeyTyperEndToEnd, TypingStopsWhenTheTargetDoesNotHoldTheFocus) {
     FakeClientProcess focused("Ultima Online");

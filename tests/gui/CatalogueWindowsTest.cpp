@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTreeWidgetItemIterator>
 
+#include "GlyphViewDispatchIds.h"
 #include "HostedControl.h"
 #include "MenuHarness.h"
 #include "frmCreateItem.h"
@@ -18,9 +19,9 @@ namespace {
 
 using kaj::testing::MenuHarness;
 
-constexpr int kArtType = 1;
-constexpr int kArtIndex = 2;
-constexpr int kArtColor = 3;
+using glyph::dispid::kArtColor;
+using glyph::dispid::kArtIndex;
+using glyph::dispid::kArtType;
 
 QTreeWidgetItem* nodeWithText(QTreeWidget* tree, const char* text) {
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {

@@ -5,19 +5,12 @@
 
 #include "CatalogueTreeView.h"
 #include "EnterReleased.h"
+#include "GlyphViewDispatchIds.h"
 #include "HostedControl.h"
 #include "QtText.h"
 #include "frmMenu.h"
 
 namespace kaj::catalogue {
-namespace {
-
-constexpr int kArtType = 1;
-constexpr int kArtIndex = 2;
-constexpr int kArtColor = 3;
-
-}  // namespace
-
 CatalogueWindow::CatalogueWindow(console::frmMenu& menu, const Names& names,
                                  const QStringList& columns, short artType)
     : menu_(menu) {
@@ -65,7 +58,7 @@ CatalogueWindow::CatalogueWindow(console::frmMenu& menu, const Names& names,
         console::controlLibraryFile(menu_.services().controlFolder, "GlyphView"),
         "GLYPHVIEW.GlyphViewCtrl.1", this);
     glyphView_->widget()->setObjectName("GlyphView1");
-    glyphView_->put(kArtType, artType);
+    glyphView_->put(glyph::dispid::kArtType, artType);
     glyphView_->widget()->setVisible(false);
 }
 
@@ -94,10 +87,10 @@ void CatalogueWindow::preview(std::optional<std::int32_t> index,
                               std::optional<std::int16_t> colour) {
     glyphView_->widget()->setVisible(true);
     if (index) {
-        glyphView_->put(kArtIndex, *index);
+        glyphView_->put(glyph::dispid::kArtIndex, *index);
     }
     if (colour) {
-        glyphView_->put(kArtColor, short{*colour});
+        glyphView_->put(glyph::dispid::kArtColor, short{*colour});
     }
 }
 

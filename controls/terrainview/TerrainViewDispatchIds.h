@@ -1,0 +1,28 @@
+#pragma once
+
+namespace kaj::terrain {
+
+// The dispatch ids of _DTerrainView, the map control's interface; the control and
+// every host use these.
+namespace dispid {
+enum : int {
+    kZoomLevel = 1,
+    kXCenter,
+    kYCenter,
+    kDrawStatics,
+    kZoomIn,
+    kZoomOut,
+    kSetCenter,
+    kScroll,
+    kCtrlToMap,
+    kMapToCtrl,
+    kGetCenter,
+    kCtrlToMapX,
+    kCtrlToMapY,
+    kMapToCtrlX,
+    kMapToCtrlY,
+    kGetMapHeight,
+};
+}  // namespace dispid
+
+}  // namespace kaj::terrain

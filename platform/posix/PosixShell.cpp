@@ -1,0 +1,93 @@
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+#include <vector>
+
+#include "Shell.h"
+
+namespace kaj::platform {
+namespace {
+
+// Starts a detached process (it outlives the console and leaves no zombie);
+// true when its program could be executed.
+bool spawnDetached(const std::vector<std::string>& arguments, const std::filesystem::path& folder) {
+    int report[2];
+    if (pipe2(report, O_CLOEXEC) != 0) {
+        return false;
+    }
+    const pid_t child = fork();
+    if (child < 0) {
+        close(report[0]);
+        close(report[1]);
+        return false;
+    }
+    if (child == 0) {
+        close(report[0]);
+        setsid();
+        const pid_t grandchild = fork();
+        if (grandchild != 0) {
+            _exit(grandchild < 0 ? 1 : 0);
+        }
+        int failure = 0;
+        if (!folder.empty() && chdir(folder.c_str()) != 0) {
+            failure = errno;
+        } else {
+            std::vector<char*> argv;
+            for (const auto& argument : arguments) {
+                argv.push_back(const_cast<char*>(argument.c_str()));
+            }
+            argv.push_back(nullptr);
+            execvp(argv[0], argv.data());
+            failure = errno;
+        }
+        [[maybe_unused]] auto written = write(report[1], &failure, sizeof failure);
+        _exit(127);
+    }
+    close(report[1]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    int failure = 0;
+    ssize_t got = 0;
+    do {
+        got = read(report[0], &failure, sizeof failure);
+    } while (got < 0 && errno == EINTR);
+    close(report[0]);
+    return got == 0;
+}
+
+class PosixShell : public Shell {
+  public:
+    bool open(const std::string& target, const std::filesystem::path& workingFolder) override {
+        switch (classifyShellTarget(target)) {
+            case ShellTargetKind::Address:
+            case ShellTargetKind::Document:
+                return spawnDetached({"xdg-open", target}, workingFolder);
+            case ShellTargetKind::WindowsProgram: {
+                std::error_code error;
+                if (!std::filesystem::is_regular_file(target, error)) {
+                    return false;
+                }
+                return spawnDetached({"wine", target}, workingFolder);
+            }
+            case ShellTargetKind::Program:
+                return spawnDetached({target}, workingFolder);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+bool isExecutableFile(const std::string& target) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(target, error) && access(target.c_str(), X_OK) == 0;
+}
+
+std::unique_ptr<Shell> makeSystemShell() {
+    return std::make_unique<PosixShell>();
+}
+
+}  // namespace kaj::platform
