@@ -38,7 +38,7 @@ void ReadSettingsLines(benchmark::State& state) {
     for (auto _ : state) {
         kaj::console::ConsoleSettings settings;
         kaj::console::applyIniLines(settings, lines);
-        benchmark::DoNotOptimize(settings.servers.data());
+        benchmark::DoNotOptimize(settings.ListServers.data());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lines.size()));
 }

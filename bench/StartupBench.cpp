@@ -50,7 +50,7 @@ void StartUp(benchmark::State& state, bool scriptFiles) {
         menu.Form_Load();
         menu.show();
         QCoreApplication::processEvents();
-        items = menu.catalogue.ListFullItem.size();
+        items = menu.state().catalogue.ListFullItem.size();
     }
     state.counters["items"] = static_cast<double>(items);
     std::filesystem::remove_all(folder);

@@ -111,18 +111,18 @@ int parseOptionState(const std::string& value) {
 }  // namespace
 
 ConsoleSettings::ConsoleSettings() {
-    userCommands.fill(kEmptyUserCommand);
+    ListUserCommands.fill(kEmptyUserCommand);
 }
 
 void ConsoleSettings::addServer(std::string record) {
     std::string name = ExtractPacked(record, 1);
-    const std::size_t index = insertSorted(servers, std::move(record));
-    shards.insert(shards.begin() + static_cast<std::ptrdiff_t>(index), std::move(name));
+    const std::size_t index = insertSorted(ListServers, std::move(record));
+    ListShards.insert(ListShards.begin() + static_cast<std::ptrdiff_t>(index), std::move(name));
 }
 
 void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& lines) {
-    settings.servers.clear();
-    settings.shards.clear();
+    settings.ListServers.clear();
+    settings.ListShards.clear();
     for (const auto& line : lines) {
         const std::string upper = toUpperAscii(line);
         for (const auto& pattern : patterns()) {
@@ -165,7 +165,7 @@ void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& li
                     settings.optionStates[pattern.index] = parseOptionState(value);
                     break;
                 case Key::UserCommand:
-                    settings.userCommands[pattern.index] =
+                    settings.ListUserCommands[pattern.index] =
                         value.empty() ? kEmptyUserCommand : value;
                     break;
             }
@@ -192,11 +192,11 @@ std::vector<std::string> iniLines(const ConsoleSettings& settings) {
         lines.push_back(std::string(kPositionKeys[i]) + "=" +
                         std::to_string(settings.positions[i]));
     }
-    for (const auto& server : settings.servers) {
+    for (const auto& server : settings.ListServers) {
         lines.push_back("SERVER=" + server);
     }
     for (int slot = 0; slot < kUserCommandSlots; ++slot) {
-        lines.push_back("USERCMD" + std::to_string(slot) + "=" + settings.userCommands[slot]);
+        lines.push_back("USERCMD" + std::to_string(slot) + "=" + settings.ListUserCommands[slot]);
     }
     return lines;
 }
@@ -208,14 +208,14 @@ std::string userCommandCaption(const std::string& entry) {
 IniLoad loadIniFile(const std::filesystem::path& path, ConsoleSettings& settings) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
-        settings.servers.clear();
-        settings.shards.clear();
+        settings.ListServers.clear();
+        settings.ListShards.clear();
         return IniLoad::Missing;
     }
     const auto lines = platform::readTextLines(path);
     if (!lines) {
-        settings.servers.clear();
-        settings.shards.clear();
+        settings.ListServers.clear();
+        settings.ListShards.clear();
         return IniLoad::Unreadable;
     }
     applyIniLines(settings, *lines);

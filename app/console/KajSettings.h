@@ -41,9 +41,9 @@ struct ConsoleSettings {
     std::string lastPort;
     std::string lastClient;
     std::array<int, kOptionCount> optionStates{0, 0, 0, 0, 0, 1};  // 0 clear, 1 ticked, 2 grey
-    std::vector<std::string> servers;                              // shard records, sorted
-    std::vector<std::string> shards;  // entry i is the name of servers[i]
-    std::array<std::string, kUserCommandSlots> userCommands;
+    std::vector<std::string> ListServers;                          // shard records, sorted
+    std::vector<std::string> ListShards;  // entry i is the name of ListServers[i]
+    std::array<std::string, kUserCommandSlots> ListUserCommands;
 
     ConsoleSettings();
 

@@ -30,7 +30,7 @@ TEST(KajSettings, AbsentKeysKeepTheirDefaults) {
     const auto s = load({});
     EXPECT_EQ(s.optionStates, (std::array<int, kOptionCount>{0, 0, 0, 0, 0, 1}));
     EXPECT_EQ(s.positions, (std::array<std::int16_t, kWindowPositionCount>{}));
-    for (const auto& entry : s.userCommands) {
+    for (const auto& entry : s.ListUserCommands) {
         EXPECT_EQ(entry, " | ");
     }
 }
@@ -39,10 +39,10 @@ TEST(KajSettings, ShardsAreSortedWithTheirNamesAtTheSameIndex) {
     const auto s =
         load({"SERVER=Zeta|z.example|2593|zed|pw|C:\\UO\\client.exe",
               "SERVER=alpha|a.example|5003|al|pw|C:\\UO\\client.exe", "SERVER=Beta||2593|b|pw|"});
-    EXPECT_EQ(s.shards, (std::vector<std::string>{"alpha", "Beta", "Zeta"}));
-    ASSERT_EQ(s.servers.size(), 3u);
-    EXPECT_TRUE(s.servers[0].starts_with("alpha|"));
-    EXPECT_TRUE(s.servers[2].starts_with("Zeta|"));
+    EXPECT_EQ(s.ListShards, (std::vector<std::string>{"alpha", "Beta", "Zeta"}));
+    ASSERT_EQ(s.ListServers.size(), 3u);
+    EXPECT_TRUE(s.ListServers[0].starts_with("alpha|"));
+    EXPECT_TRUE(s.ListServers[2].starts_with("Zeta|"));
     const auto lines = iniLines(s);
     const auto first =
         std::find_if(lines.begin(), lines.end(), [](auto& l) { return l.starts_with("SERVER="); });
@@ -54,7 +54,7 @@ TEST(KajSettings, LoadingAgainReplacesTheShardsInsteadOfAddingToThem) {
     ConsoleSettings s;
     applyIniLines(s, {"SERVER=One|||||"});
     applyIniLines(s, {"SERVER=Two|||||"});
-    EXPECT_EQ(s.shards, std::vector<std::string>{"Two"});
+    EXPECT_EQ(s.ListShards, std::vector<std::string>{"Two"});
 }
 
 TEST(KajSettings, BadPositionsAndOptionStatesAreRepaired) {
@@ -74,13 +74,13 @@ TEST(KajSettings, BadPositionsAndOptionStatesAreRepaired) {
 TEST(KajSettings, UserCommandsReadTrimmedAndAnEmptyValueIsAnEmptySlot) {
     const auto s = load({"USERCMD0=Where|where", "USERCMD23=  Hi | Hi{ENTER}  ",
                          "USERCMD5=", "USERCMD7= | ", "USERCMD10=Caption only"});
-    EXPECT_EQ(s.userCommands[0], "Where|where");
-    EXPECT_EQ(s.userCommands[23], "Hi | Hi{ENTER}");
-    EXPECT_EQ(s.userCommands[5], " | ");
-    EXPECT_EQ(s.userCommands[7], "|");
-    EXPECT_EQ(s.userCommands[1], " | ");
-    EXPECT_EQ(userCommandCaption(s.userCommands[0]), "Where");
-    EXPECT_EQ(userCommandCaption(s.userCommands[10]), "Caption only");
+    EXPECT_EQ(s.ListUserCommands[0], "Where|where");
+    EXPECT_EQ(s.ListUserCommands[23], "Hi | Hi{ENTER}");
+    EXPECT_EQ(s.ListUserCommands[5], " | ");
+    EXPECT_EQ(s.ListUserCommands[7], "|");
+    EXPECT_EQ(s.ListUserCommands[1], " | ");
+    EXPECT_EQ(userCommandCaption(s.ListUserCommands[0]), "Where");
+    EXPECT_EQ(userCommandCaption(s.ListUserCommands[10]), "Caption only");
     EXPECT_EQ(userCommandCaption(" | "), " ");
 }
 
@@ -98,8 +98,8 @@ TEST(KajSettings, SavedFileListsKeysInOrderAndReadsBackWhole) {
     s.positions = {1500, 300, -45, 6000, 32767, -32768, 15, 30};
     s.addServer("Zeta|z|1|a|b|c");
     s.addServer("Alpha|a|1|a|b|c");
-    s.userCommands[0] = "Where|where";
-    s.userCommands[9] = "Odd|+{F5}~";
+    s.ListUserCommands[0] = "Where|where";
+    s.ListUserCommands[9] = "Odd|+{F5}~";
 
     const auto lines = iniLines(s);
     ASSERT_GE(lines.size(), 24u);
@@ -125,10 +125,10 @@ TEST(KajSettings, SavedFileListsKeysInOrderAndReadsBackWhole) {
     EXPECT_EQ(back.lastPassword, s.lastPassword);
     EXPECT_EQ(back.optionStates, s.optionStates);
     EXPECT_EQ(back.positions, s.positions);
-    EXPECT_EQ(back.servers, s.servers);
-    EXPECT_EQ(back.shards, s.shards);
-    EXPECT_EQ(back.userCommands[9], "Odd|+{F5}~");
-    EXPECT_EQ(back.userCommands[1], "|");  // an empty slot reads back as a bare bar
+    EXPECT_EQ(back.ListServers, s.ListServers);
+    EXPECT_EQ(back.ListShards, s.ListShards);
+    EXPECT_EQ(back.ListUserCommands[9], "Odd|+{F5}~");
+    EXPECT_EQ(back.ListUserCommands[1], "|");  // an empty slot reads back as a bare bar
     struct stat info {};
     ASSERT_EQ(::stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);

@@ -32,6 +32,27 @@ start)
             DISPLAY="$display" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
             sleep 0.05
         done
+        # Openbox announces itself a moment before it manages new windows; a window
+        # mapped in between stays unmanaged. Ready once a probe window is listed.
+        for _ in $(seq 10); do
+            DISPLAY="$display" xmessage -title kajprobe probe >/dev/null 2>&1 &
+            probe=$!
+            managed=no
+            for _ in $(seq 20); do
+                if DISPLAY="$display" xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q '0x'; then
+                    managed=yes
+                    break
+                fi
+                sleep 0.05
+            done
+            kill "$probe" 2>/dev/null || true
+            wait "$probe" 2>/dev/null || true
+            [ "$managed" = yes ] && break
+        done
+        for _ in $(seq 40); do
+            DISPLAY="$display" xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q '0x' || break
+            sleep 0.05
+        done
     fi
     ;;
 stop)

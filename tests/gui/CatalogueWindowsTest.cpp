@@ -270,19 +270,20 @@ TEST_F(CatalogueWindows, TheReloadButtonsReadTheServerFolderWithFreshDefaults) {
     server.write("pkg/tools/pkg.cfg", "Enabled 1\nName tools\n");
     server.write("pkg/tools/config/itemdesc.cfg", "Item 0x2\n{\n\tName saw\n}\n");
     open("LOADSCRIPTS=0\r\nUSEKAJSCRIPTS=0\r\nPOLPATH=" + server.path().string() + "/\r\n");
-    EXPECT_TRUE(menu->catalogue.ListFullItem.empty());
-    menu->catalogue.MasterCategory = "Leftover";
+    EXPECT_TRUE(menu->state().catalogue.ListFullItem.empty());
+    menu->state().catalogue.MasterCategory = "Leftover";
     auto* items = menu->createItemWindow();
     items->findChild<QPushButton*>("cmdLoadItems")->click();
     EXPECT_EQ(
-        menu->catalogue.ListFullItem,
+        menu->state().catalogue.ListFullItem,
         (std::vector<std::string>{"Items|Misc|stone|0x1|0x1|0", "Packages|tools|saw|0x2|0x2|0"}));
     EXPECT_EQ(items->tvwItems->topLevelItem(0)->text(0), "Custom");
     EXPECT_NE(nodeWithText(items->tvwItems, "tools"), nullptr);
 
     auto* npcs = menu->createNpcWindow();
     npcs->findChild<QPushButton*>("cmdLoadNPC")->click();
-    EXPECT_EQ(menu->catalogue.ListFullChar, std::vector<std::string>{"NPCs|Misc|rat|0xEE|0"});
+    EXPECT_EQ(menu->state().catalogue.ListFullChar,
+              std::vector<std::string>{"NPCs|Misc|rat|0xEE|0"});
     EXPECT_NE(nodeWithText(npcs->tvwNPC, "Misc"), nullptr);
 }
 
@@ -322,7 +323,7 @@ TEST_F(CatalogueWindows, TheEditorsOpenTheirPagesAndSwitchThemWithTheTabs) {
               "check to make sure you have set the pol directory in setup.");
     EXPECT_EQ(menu->editItemsWindow(), nullptr);
 
-    menu->txtConfigPOLDir->setText("/srv/pol/");
+    menu->setupPage()->txtConfigPOLDir->setText("/srv/pol/");
     h.find<QPushButton>("cmdEditItem")->click();
     auto* items = menu->editItemsWindow();
     ASSERT_NE(items, nullptr);

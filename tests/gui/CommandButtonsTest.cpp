@@ -242,7 +242,7 @@ TEST_F(CatalogueFixture, SelectionsFillTheNumberFields) {
     EXPECT_EQ(combo("cboMakeMagic")->count(), 64);
     EXPECT_EQ(combo("cboSongs")->count(), 49);
     EXPECT_EQ(combo("cboPlaySound")->count(), 588);
-    EXPECT_EQ(menu->ListSpellNames.size(), 64u);
+    EXPECT_EQ(menu->state().ListSpellNames.size(), 64u);
 }
 
 TEST_F(CatalogueFixture, EnterReleasedInTheBroadcastFieldBroadcasts) {
@@ -274,7 +274,7 @@ TEST_F(CatalogueFixture, RegionSpawnCfgIsNotActiveAndStartPolStartsTheServerInIt
     EXPECT_EQ(h.dialogs.messages, std::vector<std::string>{"This command is not active yet."});
 
     const std::string folder = h.folder.path().string() + "/";
-    menu->txtConfigPOLDir->setText(QString::fromStdString(folder));
+    menu->setupPage()->txtConfigPOLDir->setText(QString::fromStdString(folder));
     h.find<QPushButton>("cmdServStartPOL")->click();
     EXPECT_TRUE(h.shell.opened.empty());  // no server program: nothing, silently
     h.folder.write("pol", "#!/bin/sh\n");

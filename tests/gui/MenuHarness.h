@@ -2,13 +2,17 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
 
+#include "CommandsPage.h"
 #include "RecordingDesktopInput.h"
 #include "RecordingDialogs.h"
 #include "Registry.h"
+#include "SetupPage.h"
 #include "Shell.h"
 #include "TempFolder.h"
 #include "frmMenu.h"

@@ -143,23 +143,24 @@ TEST(frmMenu, WithoutKajIniItSaysSoSelectsSetupAndKeepsTheDefaults) {
     auto& menu = h.open();
     EXPECT_EQ(h.dialogs.messages,
               std::vector<std::string>{"Kaj.ini not found! Please Setup Preferences and Save."});
-    EXPECT_TRUE(menu.ProbablyFirstTime);
+    EXPECT_TRUE(menu.state().ProbablyFirstTime);
     EXPECT_EQ(menu.SSTab1->currentIndex(), kTabSetup);
-    EXPECT_TRUE(menu.txtConfigPOLDir->text().isEmpty());
-    EXPECT_TRUE(menu.txtConfigUODir->text().isEmpty());
+    EXPECT_TRUE(menu.setupPage()->txtConfigPOLDir->text().isEmpty());
+    EXPECT_TRUE(menu.setupPage()->txtConfigUODir->text().isEmpty());
     for (QCheckBox* box :
-         {menu.chkConfig2, menu.chkConfig3, menu.chkConfig4, menu.chkConfig5, menu.chkConfig6}) {
+         {menu.setupPage()->chkConfig2, menu.setupPage()->chkConfig3, menu.setupPage()->chkConfig4,
+          menu.setupPage()->chkConfig5, menu.setupPage()->chkConfig6}) {
         EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
     }
-    EXPECT_TRUE(menu.chkConfig7->isChecked());
+    EXPECT_TRUE(menu.setupPage()->chkConfig7->isChecked());
     const QStringList lines = menu.progressWindow()->lines();
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines.front(), "Kajmar Console Version 1.7.28 Beta");
     EXPECT_EQ(lines.back(), "Loading Initialization File...");
-    EXPECT_EQ(menu.catalogue.MasterCategory, "Items");
-    EXPECT_EQ(menu.catalogue.MasterSubsection, "Misc");
-    EXPECT_EQ(menu.catalogue.MasterNPCCategory, "NPCs");
-    EXPECT_EQ(menu.catalogue.MasterNPCSubsection, "Misc");
+    EXPECT_EQ(menu.state().catalogue.MasterCategory, "Items");
+    EXPECT_EQ(menu.state().catalogue.MasterSubsection, "Misc");
+    EXPECT_EQ(menu.state().catalogue.MasterNPCCategory, "NPCs");
+    EXPECT_EQ(menu.state().catalogue.MasterNPCSubsection, "Misc");
     EXPECT_TRUE(menu.FrameShardButtons->isEnabled());
     EXPECT_FALSE(menu.FrameAccountInfo->isEnabled());
 }
@@ -169,8 +170,8 @@ TEST(frmMenu, LoadsEverySettingAndActsOnTheLoadedOptions) {
     h.folder.write("Kaj.ini", kIniOfAUsedConsole);
     auto& menu = h.open();
     EXPECT_TRUE(h.dialogs.messages.empty());
-    EXPECT_FALSE(menu.ProbablyFirstTime);
-    EXPECT_EQ(menu.txtConfigPOLDir->text(), "/srv/pol/");
+    EXPECT_FALSE(menu.state().ProbablyFirstTime);
+    EXPECT_EQ(menu.setupPage()->txtConfigPOLDir->text(), "/srv/pol/");
     EXPECT_EQ(menu.txtAccountPassword->text(), "secret");
     EXPECT_EQ(menu.SSTab1->currentIndex(), kTabLauncher);  // "Startup with Launcher in Focus"
     EXPECT_TRUE(menu.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -178,15 +179,15 @@ TEST(frmMenu, LoadsEverySettingAndActsOnTheLoadedOptions) {
     EXPECT_EQ(menu.mapWindow()->pos(), QPoint(200, 300));
     EXPECT_EQ(menu.ListShards->count(), 2);
     EXPECT_EQ(menu.ListShards->item(0)->text(), "Alpha");
-    EXPECT_TRUE(menu.ListServers[0].starts_with("Alpha|"));
-    EXPECT_EQ(menu.UserCMD[0]->text(), "Where");
-    EXPECT_EQ(menu.UserCMD[13]->text(), "Say Hi");
-    EXPECT_EQ(menu.UserCMD[1]->text(), " ");
+    EXPECT_TRUE(menu.state().settings.ListServers[0].starts_with("Alpha|"));
+    EXPECT_EQ(menu.commandsPage()->UserCMD[0]->text(), "Where");
+    EXPECT_EQ(menu.commandsPage()->UserCMD[13]->text(), "Say Hi");
+    EXPECT_EQ(menu.commandsPage()->UserCMD[1]->text(), " ");
     EXPECT_EQ(menu.progressWindow()->lines().back(), "Loading Initialization File...");
 
-    menu.chkConfig5->click();
+    menu.setupPage()->chkConfig5->click();
     EXPECT_FALSE(menu.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    menu.chkConfig6->click();
+    menu.setupPage()->chkConfig6->click();
     EXPECT_FALSE(menu.mapWindow()->drawStatics());
 }
 
@@ -205,8 +206,8 @@ TEST(frmMenu, ClosingWritesKajIniAndTheNextStartRestoresEverything) {
     MenuHarness h;
     h.folder.write("Kaj.ini", kIniOfAUsedConsole);
     auto& menu = h.open();
-    menu.ListUserCommands[7] = "Bank|.bank";
-    menu.txtConfigUODir->setText("/opt/uo/");
+    menu.state().settings.ListUserCommands[7] = "Bank|.bank";
+    menu.setupPage()->txtConfigUODir->setText("/opt/uo/");
     const QPoint mainAt = menu.pos();
     const QPoint mapAt = menu.mapWindow()->pos();
     h.close();
@@ -218,16 +219,16 @@ TEST(frmMenu, ClosingWritesKajIniAndTheNextStartRestoresEverything) {
     EXPECT_LT(saved.find("SERVER=Alpha|"), saved.find("SERVER=Zeta|"));
 
     auto& again = h.open();
-    EXPECT_EQ(again.txtConfigUODir->text(), "/opt/uo/");
+    EXPECT_EQ(again.setupPage()->txtConfigUODir->text(), "/opt/uo/");
     EXPECT_EQ(again.txtAccountServerName->text(), "Zeta");
-    EXPECT_EQ(again.UserCMD[7]->text(), "Bank");
+    EXPECT_EQ(again.commandsPage()->UserCMD[7]->text(), "Bank");
     EXPECT_EQ(again.pos(), mainAt);
     EXPECT_EQ(again.mapWindow()->pos(), mapAt);
-    EXPECT_EQ(again.ItemLeft, 150);
-    EXPECT_EQ(again.NpcTop, 600);
-    EXPECT_TRUE(again.chkConfig3->isChecked());
-    EXPECT_FALSE(again.chkConfig7->isChecked());
-    EXPECT_EQ(again.ListServers.size(), 2u);
+    EXPECT_EQ(again.state().settings.position(WindowPosition::ItemLeft), 150);
+    EXPECT_EQ(again.state().settings.position(WindowPosition::NpcTop), 600);
+    EXPECT_TRUE(again.setupPage()->chkConfig3->isChecked());
+    EXPECT_FALSE(again.setupPage()->chkConfig7->isChecked());
+    EXPECT_EQ(again.state().settings.ListServers.size(), 2u);
 }
 
 TEST(frmMenu, ClosingWritesKajIniEvenWhenItWasMissing) {
@@ -255,14 +256,14 @@ TEST(frmMenu, AFailedSaveNamesThePathAndKeepsThePreviousFile) {
 TEST(frmMenu, BrowseEmptiesTheFieldAndFillsItWithTheChosenFolder) {
     MenuHarness h;
     auto& menu = h.open();
-    menu.txtConfigUODir->setText("/old/");
+    menu.setupPage()->txtConfigUODir->setText("/old/");
     h.find<QPushButton>("cmdConfigBrowseUO")->click();
-    EXPECT_TRUE(menu.txtConfigUODir->text().isEmpty());
+    EXPECT_TRUE(menu.setupPage()->txtConfigUODir->text().isEmpty());
     EXPECT_EQ(h.dialogs.folderTitles.back(), "Select your Ultima Online directory");
 
     h.dialogs.folderAnswers.push_back(std::string("/games/pol"));
     h.find<QPushButton>("cmdConfigBrowsePOL")->click();
-    EXPECT_EQ(menu.txtConfigPOLDir->text(), "/games/pol/");
+    EXPECT_EQ(menu.setupPage()->txtConfigPOLDir->text(), "/games/pol/");
     EXPECT_EQ(h.dialogs.folderTitles.back(), "Select your POL directory");
 }
 
@@ -308,12 +309,12 @@ TEST(frmMenu, SendCommandFollowsTheSendEnterOption) {
     MenuHarness h;
     auto& menu = h.open();
     menu.SendCommand("time");
-    menu.chkConfig3->click();
+    menu.setupPage()->chkConfig3->click();
     menu.SendCommand("bcast 100% (x)");
     EXPECT_EQ(h.desktop.typedText(), "\n.time\n.bcast 100% (x)\n");
-    menu.UserCommand = true;
+    menu.state().UserCommand = true;
     menu.SendCommand("Hi");
-    EXPECT_FALSE(menu.UserCommand);
+    EXPECT_FALSE(menu.state().UserCommand);
     EXPECT_TRUE(h.desktop.typedText().ends_with("\nHi\n"));
 }
 

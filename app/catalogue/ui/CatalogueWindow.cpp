@@ -8,12 +8,13 @@
 #include "GlyphViewDispatchIds.h"
 #include "HostedControl.h"
 #include "QtText.h"
-#include "frmMenu.h"
+#include "SelectAllOnFocus.h"
+#include "Twips.h"
 
 namespace kaj::catalogue {
-CatalogueWindow::CatalogueWindow(console::frmMenu& menu, const Names& names,
+CatalogueWindow::CatalogueWindow(CatalogueHost& host, const Names& names,
                                  const QStringList& columns, short artType)
-    : menu_(menu) {
+    : host_(host), selectAll_(new console::SelectAllOnFocus(this)) {
     setObjectName(names.window);
     setWindowTitle(names.caption);
     layout_ = new QVBoxLayout(this);
@@ -41,7 +42,7 @@ CatalogueWindow::CatalogueWindow(console::frmMenu& menu, const Names& names,
     auto* enter = new console::EnterReleased(this);
     TextSearch->installEventFilter(enter);
     connect(enter, &console::EnterReleased::released, this, [this] { search(); });
-    menu_.selectAllOnFocus(TextSearch);
+    selectAllOnFocus(TextSearch);
 
     list_ = makeReportList(names.list, columns, this);
     layout_->addWidget(list_, 3);
@@ -55,7 +56,7 @@ CatalogueWindow::CatalogueWindow(console::frmMenu& menu, const Names& names,
     });
 
     glyphView_ = std::make_unique<console::HostedControl>(
-        console::controlLibraryFile(menu_.services().controlFolder, "GlyphView"),
+        console::controlLibraryFile(host_.controlFolder(), "GlyphView"),
         "GLYPHVIEW.GlyphViewCtrl.1", this);
     glyphView_->widget()->setObjectName("GlyphView1");
     glyphView_->put(glyph::dispid::kArtType, artType);
@@ -108,6 +109,10 @@ void CatalogueWindow::showRows(const std::vector<std::vector<std::string>>& rows
     list_->addTopLevelItems(items);
 }
 
+void CatalogueWindow::selectAllOnFocus(QLineEdit* edit) {
+    edit->installEventFilter(selectAll_);
+}
+
 void CatalogueWindow::setSizeInTwips(int width, int height) {
     setFixedSize(width / console::kTwipsPerPixel, height / console::kTwipsPerPixel);
 }
@@ -121,7 +126,7 @@ void CatalogueWindow::open() {
 }
 
 void CatalogueWindow::closeEvent(QCloseEvent* event) {
-    if (menu_.Shutdown) {
+    if (host_.Shutdown()) {
         event->accept();
         return;
     }

@@ -12,9 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "CatalogueHost.h"
+
 namespace kaj::console {
-class frmMenu;
 class HostedControl;
+class SelectAllOnFocus;
 }  // namespace kaj::console
 
 namespace kaj::catalogue {
@@ -42,7 +44,7 @@ class CatalogueWindow : public QWidget {
         const char* loadCaption;
         const char* list;
     };
-    CatalogueWindow(console::frmMenu& menu, const Names& names, const QStringList& columns,
+    CatalogueWindow(CatalogueHost& host, const Names& names, const QStringList& columns,
                     short artType);
 
     virtual void nodeClicked(QTreeWidgetItem* node) = 0;
@@ -59,9 +61,12 @@ class CatalogueWindow : public QWidget {
     // Fills the list anew, one row per entry, Windows-1252 texts per column.
     void showRows(const std::vector<std::vector<std::string>>& rows);
     void setSizeInTwips(int width, int height);
+    // The field selects its whole text whenever it receives the focus.
+    void selectAllOnFocus(QLineEdit* edit);
     void closeEvent(QCloseEvent* event) override;
 
-    console::frmMenu& menu_;
+    CatalogueHost& host_;
+    console::SelectAllOnFocus* selectAll_;
     QVBoxLayout* layout_;
     QTreeWidget* tree_;
     QTreeWidget* list_;

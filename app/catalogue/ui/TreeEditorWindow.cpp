@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "QtText.h"
-#include "frmMenu.h"
+#include "Twips.h"
 
 namespace kaj::catalogue {
 

@@ -14,7 +14,6 @@
 #include "HostedControl.h"
 #include "QtText.h"
 #include "UpDownArrows.h"
-#include "frmMenu.h"
 
 namespace kaj::catalogue {
 namespace {
@@ -33,9 +32,9 @@ std::vector<std::vector<std::string>> columns(const std::vector<ItemRow>& rows) 
 
 }  // namespace
 
-frmCreateItem::frmCreateItem(console::frmMenu& menu)
+frmCreateItem::frmCreateItem(CatalogueHost& host)
     : CatalogueWindow(
-          menu,
+          host,
           {"frmCreateItem", "Create Items", "tvwItems", "cmdLoadItems", "Load ITEMS", "ListItems"},
           {"Name", "ID", "Graphic", "Color"}, 0),
       tvwItems(tree_),
@@ -83,7 +82,7 @@ void frmCreateItem::createControls() {
         auto* box = new QLineEdit(text, this);
         box->setObjectName(name);
         box->setFixedWidth(40);
-        menu_.selectAllOnFocus(box);
+        selectAllOnFocus(box);
         return box;
     };
     txtAmount3 = amountBox("txtAmount3", "1");
@@ -91,7 +90,7 @@ void frmCreateItem::createControls() {
     txtAmount5 = amountBox("txtAmount5", "1");
     txtAmountChest = amountBox("txtAmountChest", "1");
     TextDistance = amountBox("TextDistance", "1");
-    menu_.selectAllOnFocus(TextGraphic);
+    selectAllOnFocus(TextGraphic);
 
     auto* createRow = new QHBoxLayout();
     createRow->setSpacing(2);
@@ -213,13 +212,13 @@ void frmCreateItem::createControls() {
 }
 
 void frmCreateItem::send(const std::string& command) {
-    menu_.SendCommand(command);
+    host_.SendCommand(command);
 }
 
 std::optional<std::string> frmCreateItem::selectedId(const char* missingMessage) {
     const auto selected = ListItems->selectedItems();
     if (selected.isEmpty()) {
-        menu_.services().dialogs.message(missingMessage);
+        host_.dialogs().message(missingMessage);
         return std::nullopt;
     }
     return toCp1252(selected.front()->text(1));
@@ -228,7 +227,7 @@ std::optional<std::string> frmCreateItem::selectedId(const char* missingMessage)
 void frmCreateItem::showTree() {
     ListItems->clear();
     ListObjTypes->clear();
-    showCatalogueTree(tvwItems, menu_.catalogue.tvwItems);
+    showCatalogueTree(tvwItems, host_.catalogue().tvwItems);
 }
 
 void frmCreateItem::fillObjectTypes() {
@@ -247,12 +246,13 @@ void frmCreateItem::tvwItems_NodeClick(QTreeWidgetItem* node) {
     if (!node) {
         return;
     }
-    showRows(columns(itemRowsOfSection(menu_.catalogue.ListFullItem, toCp1252(node->text(0)))));
+    showRows(columns(itemRowsOfSection(host_.catalogue().ListFullItem, toCp1252(node->text(0)))));
     fillObjectTypes();
 }
 
 void frmCreateItem::cmdNPCSearch_Click() {
-    showRows(columns(itemRowsMatching(menu_.catalogue.ListFullItem, toCp1252(TextSearch->text()))));
+    showRows(
+        columns(itemRowsMatching(host_.catalogue().ListFullItem, toCp1252(TextSearch->text()))));
     fillObjectTypes();
 }
 
@@ -267,8 +267,9 @@ void frmCreateItem::ListObjTypes_ItemClick(QTreeWidgetItem* row) {
 }
 
 void frmCreateItem::cmdLoadItems_Click() {
-    resetItemDefaults(menu_.catalogue);
-    menu_.loadItemCatalogue();
+    resetItemDefaults(host_.catalogue());
+    host_.loadItems();
+    showTree();
     tvwItems->setFocus();
 }
 

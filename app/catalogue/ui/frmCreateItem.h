@@ -18,7 +18,7 @@ class frmCreateItem : public CatalogueWindow {
     static constexpr int kWidthTwips = 4590;
     static constexpr int kHeightTwips = 7500;
 
-    explicit frmCreateItem(console::frmMenu& menu);
+    explicit frmCreateItem(CatalogueHost& host);
 
     // Shows the loaded catalogue tree; the lists are emptied.
     void showTree();

@@ -12,7 +12,6 @@
 #include "CatalogueTreeView.h"
 #include "HostedControl.h"
 #include "QtText.h"
-#include "frmMenu.h"
 
 namespace kaj::catalogue {
 namespace {
@@ -33,8 +32,8 @@ std::vector<std::vector<std::string>> columns(const std::vector<NpcRow>& rows) {
 
 }  // namespace
 
-frmCreateNPC::frmCreateNPC(console::frmMenu& menu)
-    : CatalogueWindow(menu,
+frmCreateNPC::frmCreateNPC(CatalogueHost& host)
+    : CatalogueWindow(host,
                       {"frmCreateNPC", "NPCs", "tvwNPC", "cmdLoadNPC", "Load NPCS", "ListNPC"},
                       {"NPC", "ObjType", "Color"}, kNpcBodies),
       tvwNPC(tree_),
@@ -69,7 +68,7 @@ void frmCreateNPC::createControls() {
             auto* b = button(command.name, command.caption, box);
             box->layout()->addWidget(b);
             const std::string text = command.text;
-            connect(b, &QPushButton::clicked, this, [this, text] { menu_.SendCommand(text); });
+            connect(b, &QPushButton::clicked, this, [this, text] { host_.SendCommand(text); });
         }
     };
 
@@ -79,10 +78,10 @@ void frmCreateNPC::createControls() {
     connect(create, &QPushButton::clicked, this, [this] {
         const auto selected = ListNPC->selectedItems();
         if (selected.isEmpty()) {
-            menu_.services().dialogs.message("Please select an NPC from the list to create.");
+            host_.dialogs().message("Please select an NPC from the list to create.");
             return;
         }
-        menu_.SendCommand("createnpc " + toCp1252(selected.front()->text(0)));
+        host_.SendCommand("createnpc " + toCp1252(selected.front()->text(0)));
     });
     addCommands(npcs, {{"Command4", "Spawn NPC", "spawn "}, {"Command5", "Despawn", "despawn "}});
     middle->addWidget(npcs, 1);
@@ -123,30 +122,32 @@ void frmCreateNPC::createControls() {
     equipLayout->addWidget(writeEquip, 1, 1);
     layout->addWidget(equip);
     connect(loadEquip, &QPushButton::clicked, this,
-            [this] { menu_.SendCommand("equipt " + toCp1252(txtLoadEquip->text())); });
+            [this] { host_.SendCommand("equipt " + toCp1252(txtLoadEquip->text())); });
     connect(writeEquip, &QPushButton::clicked, this,
-            [this] { menu_.SendCommand("writeequip " + toCp1252(txtWriteEquip->text())); });
+            [this] { host_.SendCommand("writeequip " + toCp1252(txtWriteEquip->text())); });
 
     for (auto* box : {txtLoadEquip, txtWriteEquip}) {
-        menu_.selectAllOnFocus(box);
+        selectAllOnFocus(box);
     }
 }
 
 void frmCreateNPC::showTree() {
     ListNPC->clear();
-    showCatalogueTree(tvwNPC, menu_.catalogue.tvwNPC);
+    showCatalogueTree(tvwNPC, host_.catalogue().tvwNPC);
 }
 
 void frmCreateNPC::tvwNPC_NodeClick(QTreeWidgetItem* node) {
     ListNPC->clear();
     if (node) {
-        showRows(columns(npcRowsOfSection(menu_.catalogue.ListFullChar, toCp1252(node->text(0)))));
+        showRows(
+            columns(npcRowsOfSection(host_.catalogue().ListFullChar, toCp1252(node->text(0)))));
     }
 }
 
 void frmCreateNPC::cmdNPCSearch_Click() {
     ListNPC->clear();
-    showRows(columns(npcRowsMatching(menu_.catalogue.ListFullChar, toCp1252(TextSearch->text()))));
+    showRows(
+        columns(npcRowsMatching(host_.catalogue().ListFullChar, toCp1252(TextSearch->text()))));
 }
 
 void frmCreateNPC::ListNPC_ItemClick(QTreeWidgetItem* row) {
@@ -154,8 +155,9 @@ void frmCreateNPC::ListNPC_ItemClick(QTreeWidgetItem* row) {
 }
 
 void frmCreateNPC::cmdLoadNPC_Click() {
-    resetNpcDefaults(menu_.catalogue);
-    menu_.loadNpcCatalogue();
+    resetNpcDefaults(host_.catalogue());
+    host_.loadNpcs();
+    showTree();
     tvwNPC->setFocus();
 }
 

@@ -15,7 +15,7 @@ class frmCreateNPC : public CatalogueWindow {
     static constexpr int kWidthTwips = 4575;
     static constexpr int kHeightTwips = 7500;
 
-    explicit frmCreateNPC(console::frmMenu& menu);
+    explicit frmCreateNPC(CatalogueHost& host);
 
     void showTree();
 

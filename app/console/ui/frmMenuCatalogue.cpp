@@ -3,7 +3,6 @@
 #include <QApplication>
 
 #include "CatalogueFileBuilder.h"
-#include "QtText.h"
 #include "frmCreateItem.h"
 #include "frmCreateNPC.h"
 #include "frmEditItems.h"
@@ -24,36 +23,28 @@ void frmMenu::showMessage(std::string_view text) {
     services_.dialogs.message(text);
 }
 
-catalogue::CatalogueSource frmMenu::catalogueSource() const {
-    catalogue::CatalogueSource source;
-    source.useScriptFiles = chkConfig7->checkState() == Qt::Checked;
-    source.programFolder = services_.programFolder;
-    source.serverFolder =
-        catalogue::serverFolderFromText(platform::toCp1252(txtConfigPOLDir->text()));
-    return source;
-}
-
 void frmMenu::loadItemCatalogue() {
-    catalogue::loadItemCatalogue(catalogue, catalogueSource(),
-                                 [this](std::string_view text) { showMessage(text); });
+    host_.loadItems();
     if (createItem_) {
         createItem_->showTree();
     }
 }
 
 void frmMenu::loadNpcCatalogue() {
-    catalogue::loadNpcCatalogue(catalogue, catalogueSource(),
-                                [this](std::string_view text) { showMessage(text); });
+    host_.loadNpcs();
     if (createNpc_) {
         createNpc_->showTree();
     }
 }
 
 void frmMenu::placeCatalogueWindows() {
-    createItem_ = std::make_unique<catalogue::frmCreateItem>(*this);
-    createItem_->move(ItemLeft / kTwipsPerPixel, ItemTop / kTwipsPerPixel);
-    createNpc_ = std::make_unique<catalogue::frmCreateNPC>(*this);
-    createNpc_->move(NpcLeft / kTwipsPerPixel, NpcTop / kTwipsPerPixel);
+    const auto& s = state_.settings;
+    createItem_ = std::make_unique<catalogue::frmCreateItem>(host_);
+    createItem_->move(s.position(WindowPosition::ItemLeft) / kTwipsPerPixel,
+                      s.position(WindowPosition::ItemTop) / kTwipsPerPixel);
+    createNpc_ = std::make_unique<catalogue::frmCreateNPC>(host_);
+    createNpc_->move(s.position(WindowPosition::NpcLeft) / kTwipsPerPixel,
+                     s.position(WindowPosition::NpcTop) / kTwipsPerPixel);
 }
 
 void frmMenu::cmdCreateItem_Click() {
@@ -69,7 +60,7 @@ void frmMenu::cmdCreateNPC_Click() {
 }
 
 void frmMenu::cmdEditItem_Click() {
-    if (txtConfigPOLDir->text().isEmpty()) {
+    if (state_.settings.polPath.empty()) {
         showMessage(
             "This feature is currently only available if you are running\r\n"
             "Kaj locally to the server.  If you are running it locally then\r\n"
@@ -95,12 +86,12 @@ void frmMenu::cmdSetupMakeDataFiles_Click() {
     if (!services_.dialogs.askYesNo(catalogue::kMakeDataFilesQuestion)) {
         return;
     }
-    catalogue::resetItemDefaults(catalogue);
-    catalogue::resetNpcDefaults(catalogue);
+    catalogue::resetItemDefaults(state_.catalogue);
+    catalogue::resetNpcDefaults(state_.catalogue);
     loadItemCatalogue();
     loadNpcCatalogue();
     const auto result = catalogue::writeCatalogueDataFiles(
-        services_.programFolder, catalogue.ListFullItem, catalogue.ListFullChar);
+        services_.programFolder, state_.catalogue.ListFullItem, state_.catalogue.ListFullChar);
     showMessage(catalogue::dataFilesMessage(result));
 }
 

@@ -2,23 +2,25 @@
 
 #include <QObject>
 
+#include <functional>
 #include <string>
 
 #include "CommandCatalogue.h"
 
 class QGridLayout;
-class QWidget;
+class QTabWidget;
 
 namespace kaj::console {
 
-class frmMenu;
+class ConsoleHost;
 
 // Draws the staff-command buttons and their fields and drop-downs on the main
 // window's tabs from the catalogue tables, and turns a click into a command.
 class CommandButtons : public QObject, public ArgumentReader {
     Q_OBJECT
   public:
-    explicit CommandButtons(frmMenu& menu);
+    CommandButtons(QTabWidget& tabs, ConsoleHost& host, QObject* selectAllOnFocus,
+                   std::function<void()> showAbout);
 
     void build();
     void click(const CatalogueButton& button);
@@ -33,7 +35,10 @@ class CommandButtons : public QObject, public ArgumentReader {
     void wireNumberFields();
     void startPol();
 
-    frmMenu& menu_;
+    QTabWidget& tabs_;
+    ConsoleHost& host_;
+    QObject* selectAllOnFocus_;
+    std::function<void()> showAbout_;
 };
 
 }  // namespace kaj::console

@@ -6,11 +6,12 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
+#include "ConsoleHost.h"
 #include "EnterReleased.h"
 #include "QtText.h"
 #include "UpDownArrows.h"
-#include "frmMenu.h"
 
 namespace kaj::console {
 namespace {
@@ -22,10 +23,16 @@ constexpr const char* kCommandAreaName = "CommandArea";
 
 }  // namespace
 
-CommandButtons::CommandButtons(frmMenu& menu) : QObject(&menu), menu_(menu) {}
+CommandButtons::CommandButtons(QTabWidget& tabs, ConsoleHost& host, QObject* selectAllOnFocus,
+                               std::function<void()> showAbout)
+    : QObject(&tabs),
+      tabs_(tabs),
+      host_(host),
+      selectAllOnFocus_(selectAllOnFocus),
+      showAbout_(std::move(showAbout)) {}
 
 QGridLayout* CommandButtons::containerGrid(const GridPlace& place) const {
-    QWidget* page = menu_.SSTab1->widget(place.tab);
+    QWidget* page = tabs_.widget(place.tab);
     QWidget* container = *place.container == '\0' ? page->findChild<QWidget*>(kCommandAreaName)
                                                   : page->findChild<QGroupBox*>(place.container);
     Q_ASSERT(container != nullptr);
@@ -55,9 +62,9 @@ void CommandButtons::build() {
     wireNumberFields();
 
     auto* broadcastEnter = new EnterReleased(this);
-    menu_.findChild<QLineEdit*>("txtServBcastText")->installEventFilter(broadcastEnter);
+    tabs_.findChild<QLineEdit*>("txtServBcastText")->installEventFilter(broadcastEnter);
     connect(broadcastEnter, &EnterReleased::released, this,
-            [this] { menu_.findChild<QPushButton*>("cmdServBcast")->click(); });
+            [this] { tabs_.findChild<QPushButton*>("cmdServBcast")->click(); });
 }
 
 void CommandButtons::createArgumentControl(const ArgumentControl& control) {
@@ -67,7 +74,7 @@ void CommandButtons::createArgumentControl(const ArgumentControl& control) {
         case ControlKind::LineEdit: {
             auto* edit = new QLineEdit(parent);
             edit->setObjectName(control.name);
-            menu_.selectAllOnFocus(edit);
+            edit->installEventFilter(selectAllOnFocus_);
             grid->addWidget(edit, control.place.row, control.place.column, 1,
                             control.place.columnSpan);
             break;
@@ -90,7 +97,7 @@ void CommandButtons::createArgumentControl(const ArgumentControl& control) {
         }
         case ControlKind::UpDown: {
             // The arrows join their field in its cell.
-            auto* buddy = menu_.findChild<QLineEdit*>(control.buddy);
+            auto* buddy = tabs_.findChild<QLineEdit*>(control.buddy);
             Q_ASSERT(buddy != nullptr);
             auto* cell = new QWidget(parent);
             auto* row = new QHBoxLayout(cell);
@@ -113,8 +120,8 @@ void CommandButtons::createArgumentControl(const ArgumentControl& control) {
 
 void CommandButtons::wireNumberFields() {
     auto fill = [this](const char* comboName, const char* fieldName, auto numberOf) {
-        auto* combo = menu_.findChild<QComboBox*>(comboName);
-        auto* field = menu_.findChild<QLineEdit*>(fieldName);
+        auto* combo = tabs_.findChild<QComboBox*>(comboName);
+        auto* field = tabs_.findChild<QLineEdit*>(fieldName);
         connect(combo, &QComboBox::currentIndexChanged, this, [field, numberOf](int index) {
             if (index >= 0) {
                 field->setText(QString::number(numberOf(index)));
@@ -129,7 +136,7 @@ void CommandButtons::wireNumberFields() {
 }
 
 std::string CommandButtons::text(const std::string& control) const {
-    auto* widget = menu_.findChild<QWidget*>(QString::fromStdString(control));
+    auto* widget = tabs_.findChild<QWidget*>(QString::fromStdString(control));
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         return toCp1252(edit->text());
     }
@@ -140,12 +147,12 @@ std::string CommandButtons::text(const std::string& control) const {
 }
 
 int CommandButtons::selectedPosition(const std::string& control) const {
-    auto* combo = menu_.findChild<QComboBox*>(QString::fromStdString(control));
+    auto* combo = tabs_.findChild<QComboBox*>(QString::fromStdString(control));
     return combo != nullptr ? combo->currentIndex() : -1;
 }
 
 std::string CommandButtons::spellKeyword(int position) const {
-    const auto& keywords = menu_.ListSpellNames;
+    const auto& keywords = host_.state().ListSpellNames;
     return position >= 0 && position < static_cast<int>(keywords.size())
                ? keywords[static_cast<std::size_t>(position)]
                : std::string();
@@ -157,23 +164,23 @@ void CommandButtons::click(const CatalogueButton& button) {
             startPol();
             return;
         case ButtonAction::ShowAbout:
-            menu_.showAbout();
+            showAbout_();
             return;
         case ButtonAction::NotActiveYet:
-            menu_.services().dialogs.message("This command is not active yet.");
+            host_.services().dialogs.message("This command is not active yet.");
             return;
         case ButtonAction::SendCommand:
             break;
     }
     if (button.refusedWhenEmpty != nullptr && text(button.first.control).empty()) {
-        menu_.services().dialogs.message(button.refusedWhenEmpty);
+        host_.services().dialogs.message(button.refusedWhenEmpty);
         return;
     }
-    menu_.SendCommand(buildCommandText(button, *this));
+    host_.SendCommand(buildCommandText(button, *this));
 }
 
 void CommandButtons::startPol() {
-    const std::string folder = toCp1252(menu_.txtConfigPOLDir->text());
+    const std::string& folder = host_.state().settings.polPath;
 #ifdef _WIN32
     constexpr bool windowsProgram = true;
 #else
@@ -182,7 +189,7 @@ void CommandButtons::startPol() {
     const std::string program = polProgramPath(folder, windowsProgram);
     if (!program.empty()) {
         // A wrong folder fails silently, as the shell's open would.
-        menu_.services().shell.open(program, std::filesystem::path(folder));
+        host_.services().shell.open(program, std::filesystem::path(folder));
     }
 }
 

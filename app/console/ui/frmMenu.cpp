@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
+
+#include <algorithm>
 
 #include "CommandButtons.h"
-#include "DropDownLists.h"
+#include "CommandsPage.h"
 #include "FrmMessage.h"
 #include "QtText.h"
+#include "SelectAllOnFocus.h"
+#include "SetupPage.h"
 #include "Version.h"
 #include "frmAbout.h"
 #include "frmCreateItem.h"
@@ -21,32 +24,10 @@ namespace kaj::console {
 namespace {
 
 using platform::fromCp1252;
-using platform::toCp1252;
 
 std::int16_t toTwips(int pixels) {
     const long twips = static_cast<long>(pixels) * kTwipsPerPixel;
     return static_cast<std::int16_t>(std::clamp<long>(twips, -32768, 32767));
-}
-
-int checkBoxState(const QCheckBox* box) {
-    switch (box->checkState()) {
-        case Qt::Checked:
-            return 1;
-        case Qt::PartiallyChecked:
-            return 2;
-        default:
-            return 0;
-    }
-}
-
-void setCheckBoxState(QCheckBox* box, int state) {
-    if (state == 2) {
-        box->setTristate(true);
-        box->setCheckState(Qt::PartiallyChecked);
-        return;
-    }
-    box->setTristate(false);
-    box->setCheckState(state == 1 ? Qt::Checked : Qt::Unchecked);
 }
 
 }  // namespace
@@ -54,25 +35,25 @@ void setCheckBoxState(QCheckBox* box, int state) {
 frmMenu::frmMenu(ConsoleServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
-      sender_(services_.desktop, services_.dialogs, [this] { processEvents(); }) {
+      host_(state_, services_, [this] { processEvents(); }) {
     setObjectName("frmMenu");
     setWindowTitle("Kajmar Console");
     createControls();
-    commandButtons_ = new CommandButtons(*this);
+    commandButtons_ = new CommandButtons(*SSTab1, host_, selectAll_, [this] { showAbout(); });
     commandButtons_->build();
-    for (const auto& spell : spells()) {
-        ListSpellNames.emplace_back(spell.keyword);
-    }
-    ListUserCommands.assign(kUserCommandSlots, kEmptyUserCommand);
-    applySettingsToControls(ConsoleSettings{});
+    showSettings();
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) { SSTab1_Click(index); });
     connect(TimerEnterInfo, &QTimer::timeout, this, [this] { TimerEnterInfo_Timer(); });
+    connect(setup_, &SetupPage::saveConfigClicked, this, [this] { SaveIni(); });
+    connect(setup_, &SetupPage::makeDataFilesClicked, this,
+            [this] { cmdSetupMakeDataFiles_Click(); });
+    connect(setup_, &SetupPage::stayOnTopClicked, this, [this] { chkConfig5_Click(); });
+    connect(setup_, &SetupPage::drawStaticsClicked, this, [this] { chkConfig6_Click(); });
     const std::pair<const char*, void (frmMenu::*)()> catalogueButtons[] = {
         {"cmdCreateItem", &frmMenu::cmdCreateItem_Click},
         {"cmdCreateNPC", &frmMenu::cmdCreateNPC_Click},
         {"cmdEditItem", &frmMenu::cmdEditItem_Click},
-        {"cmdEditNPC", &frmMenu::cmdEditNPC_Click},
-        {"cmdSetupMakeDataFiles", &frmMenu::cmdSetupMakeDataFiles_Click}};
+        {"cmdEditNPC", &frmMenu::cmdEditNPC_Click}};
     for (const auto& [name, handler] : catalogueButtons) {
         if (auto* button = findChild<QPushButton*>(name)) {
             connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
@@ -90,22 +71,24 @@ void frmMenu::processEvents() {
     QCoreApplication::processEvents();
 }
 
+FrmMessage* frmMenu::messageWindow() const {
+    return commands_->messageWindow();
+}
+
 void frmMenu::Form_Load() {
-    // 1. Flags and catalogue defaults.
-    Shutdown = UserAdd = UserChange = UserClear = UserCommand = false;
-    catalogue::resetItemDefaults(catalogue);
-    catalogue::resetNpcDefaults(catalogue);
+    // 1. Flags and catalogue defaults; 3. empty user-command slots.
+    state_.resetForLoad();
 
     // 2. The windows that live hidden beside the main window.
     map_ = std::make_unique<travel::frmMap>();
-    message_ = std::make_unique<FrmMessage>();
+    commands_->createMessageWindow();
 
-    // 3.-4. Empty user-command slots, then the settings file.
-    ListUserCommands.assign(kUserCommandSlots, kEmptyUserCommand);
+    // 4. The settings file.
     LoadIni();
 
     // 5. Saved positions (LoadIni has placed the main window).
-    map_->move(MapLeft / kTwipsPerPixel, MapTop / kTwipsPerPixel);
+    map_->move(state_.settings.position(WindowPosition::MapLeft) / kTwipsPerPixel,
+               state_.settings.position(WindowPosition::MapTop) / kTwipsPerPixel);
     placeCatalogueWindows();
 
     // 6. The strip's own size.
@@ -114,7 +97,7 @@ void frmMenu::Form_Load() {
     processEvents();
 
     // 7. Stay on top.
-    setStayOnTop(chkConfig5->checkState() == Qt::Checked);
+    setStayOnTop(state_.settings.isOn(Option::StayOnTop));
 
     // 8.-9. The progress window with the version and credits.
     processEvents();
@@ -134,7 +117,7 @@ void frmMenu::Form_Load() {
 
     // 10.-11. The travel file and, when asked, the catalogues load here.
     processEvents();
-    if (chkConfig2->checkState() == Qt::Checked) {
+    if (state_.settings.isOn(Option::LoadScripts)) {
         progress_->appendLine("Loading Item Script...");
         processEvents();
         loadItemCatalogue();
@@ -149,9 +132,9 @@ void frmMenu::Form_Load() {
 
     // 12.-14. The timer, the first tab and the launcher's browsing state.
     TimerEnterInfo->start();
-    if (ProbablyFirstTime) {
+    if (state_.ProbablyFirstTime) {
         SSTab1->setCurrentIndex(kTabSetup);
-    } else if (chkConfig4->checkState() == Qt::Checked) {
+    } else if (state_.settings.isOn(Option::AutoShowLauncher)) {
         SSTab1->setCurrentIndex(kTabLauncher);
     }
     FrameShardButtons->setEnabled(true);
@@ -159,101 +142,67 @@ void frmMenu::Form_Load() {
 }
 
 void frmMenu::LoadIni() {
-    ConsoleSettings settings = settingsFromControls();
-    settings.userCommands = {};
-    for (int slot = 0; slot < kUserCommandSlots; ++slot) {
-        settings.userCommands[static_cast<std::size_t>(slot)] =
-            ListUserCommands[static_cast<std::size_t>(slot)];
-    }
-    const IniLoad result = loadIniFile(iniPath(), settings);
+    const IniLoad result = loadIniFile(iniPath(), state_.settings);
     if (result == IniLoad::Missing) {
-        ProbablyFirstTime = true;
+        state_.ProbablyFirstTime = true;
         services_.dialogs.message("Kaj.ini not found! Please Setup Preferences and Save.");
     } else if (result == IniLoad::Unreadable) {
         services_.dialogs.message("Kaj.ini could not be read: " + iniPath().string());
     }
-    applySettingsToControls(settings);
+    showSettings();
     // Loaded states act as clicks would.
     chkConfig5_Click();
     chkConfig6_Click();
 }
 
 void frmMenu::SaveIni() {
-    const auto result = saveIniFile(iniPath(), settingsFromControls());
+    rememberPositions();
+    const auto result = saveIniFile(iniPath(), state_.settings);
     if (!result.ok) {
         services_.dialogs.message("Kaj.ini could not be saved to " + iniPath().string() + " (" +
                                   result.error + "). The previous settings file was kept.");
     }
 }
 
-ConsoleSettings frmMenu::settingsFromControls() const {
-    ConsoleSettings s;
-    s.polPath = toCp1252(txtConfigPOLDir->text());
-    s.uoPath = toCp1252(txtConfigUODir->text());
-    s.lastServer = toCp1252(txtAccountServerName->text());
-    s.lastIp = toCp1252(txtAccountIP->text());
-    s.lastAccount = toCp1252(txtAccountName->text());
-    s.lastPassword = toCp1252(txtAccountPassword->text());
-    s.lastPort = toCp1252(txtAccountPort->text());
-    s.lastClient = toCp1252(txtAccountClient->text());
-    for (int i = 0; i < kOptionCount; ++i) {
-        s.optionStates[static_cast<std::size_t>(i)] =
-            checkBoxState(optionBoxes_[static_cast<std::size_t>(i)]);
-    }
+void frmMenu::rememberPositions() {
+    auto& s = state_.settings;
     s.position(WindowPosition::WinLeft) = toTwips(x());
     s.position(WindowPosition::WinTop) = toTwips(y());
-    s.position(WindowPosition::MapLeft) = map_ ? toTwips(map_->x()) : MapLeft;
-    s.position(WindowPosition::MapTop) = map_ ? toTwips(map_->y()) : MapTop;
-    s.position(WindowPosition::ItemLeft) = createItem_ ? toTwips(createItem_->x()) : ItemLeft;
-    s.position(WindowPosition::ItemTop) = createItem_ ? toTwips(createItem_->y()) : ItemTop;
-    s.position(WindowPosition::NpcLeft) = createNpc_ ? toTwips(createNpc_->x()) : NpcLeft;
-    s.position(WindowPosition::NpcTop) = createNpc_ ? toTwips(createNpc_->y()) : NpcTop;
-    s.servers = ListServers;
-    for (int i = 0; i < ListShards->count(); ++i) {
-        s.shards.push_back(toCp1252(ListShards->item(i)->text()));
+    const std::tuple<QWidget*, WindowPosition, WindowPosition> windows[] = {
+        {map_.get(), WindowPosition::MapLeft, WindowPosition::MapTop},
+        {createItem_.get(), WindowPosition::ItemLeft, WindowPosition::ItemTop},
+        {createNpc_.get(), WindowPosition::NpcLeft, WindowPosition::NpcTop},
+    };
+    for (const auto& [window, left, top] : windows) {
+        if (window != nullptr) {
+            s.position(left) = toTwips(window->x());
+            s.position(top) = toTwips(window->y());
+        }
     }
-    for (int slot = 0; slot < kUserCommandSlots; ++slot) {
-        s.userCommands[static_cast<std::size_t>(slot)] =
-            ListUserCommands[static_cast<std::size_t>(slot)];
-    }
-    return s;
 }
 
-void frmMenu::applySettingsToControls(const ConsoleSettings& s) {
-    txtConfigPOLDir->setText(fromCp1252(s.polPath));
-    txtConfigUODir->setText(fromCp1252(s.uoPath));
-    txtAccountServerName->setText(fromCp1252(s.lastServer));
-    txtAccountIP->setText(fromCp1252(s.lastIp));
-    txtAccountName->setText(fromCp1252(s.lastAccount));
-    txtAccountPassword->setText(fromCp1252(s.lastPassword));
-    txtAccountPort->setText(fromCp1252(s.lastPort));
-    txtAccountClient->setText(fromCp1252(s.lastClient));
-    for (int i = 0; i < kOptionCount; ++i) {
-        setCheckBoxState(optionBoxes_[static_cast<std::size_t>(i)],
-                         s.optionStates[static_cast<std::size_t>(i)]);
+void frmMenu::showSettings() {
+    const ConsoleSettings& s = state_.settings;
+    setup_->showSettings();
+    const std::pair<QLineEdit*, std::string> fields[] = {
+        {txtAccountServerName, s.lastServer}, {txtAccountIP, s.lastIp},
+        {txtAccountName, s.lastAccount},      {txtAccountPassword, s.lastPassword},
+        {txtAccountPort, s.lastPort},         {txtAccountClient, s.lastClient},
+    };
+    for (const auto& [field, text] : fields) {
+        field->setText(fromCp1252(text));
     }
     move(s.position(WindowPosition::WinLeft) / kTwipsPerPixel,
          s.position(WindowPosition::WinTop) / kTwipsPerPixel);
-    MapLeft = s.position(WindowPosition::MapLeft);
-    MapTop = s.position(WindowPosition::MapTop);
-    ItemLeft = s.position(WindowPosition::ItemLeft);
-    ItemTop = s.position(WindowPosition::ItemTop);
-    NpcLeft = s.position(WindowPosition::NpcLeft);
-    NpcTop = s.position(WindowPosition::NpcTop);
-    ListServers = s.servers;
     ListShards->clear();
-    for (const auto& shard : s.shards) {
+    for (const auto& shard : s.ListShards) {
         ListShards->addItem(fromCp1252(shard));
     }
-    ListUserCommands.assign(s.userCommands.begin(), s.userCommands.end());
-    for (int slot = 0; slot < kUserCommandSlots; ++slot) {
-        UserCMD[static_cast<std::size_t>(slot)]->setText(
-            fromCp1252(userCommandCaption(ListUserCommands[static_cast<std::size_t>(slot)])));
-    }
+    commands_->showEntries();
 }
 
 void frmMenu::SendCommand(const std::string& command) {
-    sender_.SendCommand(command, UserCommand, chkConfig3->checkState() == Qt::Checked);
+    host_.SendCommand(command);
 }
 
 void frmMenu::SSTab1_Click(int index) {
@@ -276,12 +225,12 @@ void frmMenu::TimerEnterInfo_Timer() {
 }
 
 void frmMenu::chkConfig5_Click() {
-    setStayOnTop(chkConfig5->checkState() == Qt::Checked);
+    setStayOnTop(state_.settings.isOn(Option::StayOnTop));
 }
 
 void frmMenu::chkConfig6_Click() {
     if (map_) {
-        map_->setDrawStatics(chkConfig6->checkState() == Qt::Checked);
+        map_->setDrawStatics(state_.settings.isOn(Option::DrawStatics));
     }
 }
 
@@ -296,20 +245,6 @@ void frmMenu::setStayOnTop(bool onTop) {
     }
 }
 
-void frmMenu::cmdConfigBrowse(QLineEdit* field, const char* title) {
-    field->clear();
-    const auto folder = services_.dialogs.chooseFolder(title);
-    if (!folder || folder->empty()) {
-        return;
-    }
-    std::string path = *folder;
-    const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
-    if (path.back() != separator) {
-        path.push_back(separator);
-    }
-    field->setText(fromCp1252(path));
-}
-
 void frmMenu::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
@@ -320,13 +255,13 @@ void frmMenu::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    Shutdown = true;
+    state_.Shutdown = true;
     SaveIni();
     TimerEnterInfo->stop();
     progress_.reset();
     about_.reset();
     map_.reset();
-    message_.reset();
+    commands_->destroyMessageWindow();
     for (QWidget* editor :
          {static_cast<QWidget*>(editItems_.data()), static_cast<QWidget*>(editNpc_.data())}) {
         if (editor) {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "CatalogueHost.h"
+#include "CatalogueLoads.h"
+#include "CommandSender.h"
+#include "ConsoleServices.h"
+#include "ConsoleState.h"
+
+namespace kaj::console {
+
+// What the main window offers the other windows: each sees it through the small
+// interface of its subsystem. It sends commands through the one command sender and
+// reads and writes the console state.
+class ConsoleHost : public catalogue::CatalogueHost {
+  public:
+    ConsoleHost(ConsoleState& state, ConsoleServices& services,
+                std::function<void()> processEvents);
+
+    // Typed with the one-shot user-command flag and the "Send Enter" option.
+    void SendCommand(const std::string& command) override;
+    catalogue::CatalogueState& catalogue() override { return state_.catalogue; }
+    void loadItems() override;
+    void loadNpcs() override;
+    bool Shutdown() const override { return state_.Shutdown; }
+    platform::Dialogs& dialogs() override { return services_.dialogs; }
+    std::filesystem::path controlFolder() const override { return services_.controlFolder; }
+
+    // Where the catalogues load from: the script files when "Use Kaj Data Files"
+    // is ticked, else the server folder.
+    catalogue::CatalogueSource catalogueSource() const;
+    ConsoleState& state() { return state_; }
+    ConsoleServices& services() { return services_; }
+
+  private:
+    ConsoleState& state_;
+    ConsoleServices& services_;
+    CommandSender sender_;
+};
+
+}  // namespace kaj::console

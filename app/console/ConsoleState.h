@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "CatalogueState.h"
+#include "KajSettings.h"
+#include "UserCommandModes.h"
+
+namespace kaj::console {
+
+// What the console's windows share, owned by the main window for the whole run:
+// the settings as values (what Kaj.ini holds: paths, options, saved positions,
+// shards, the last shard, user commands), the lists, the flags, the edit modes of
+// the user commands and the catalogues.
+struct ConsoleState {
+    ConsoleSettings settings;
+    // The next command is typed as a user command, without its dot; cleared by
+    // every send.
+    bool UserCommand = false;
+    bool ProbablyFirstTime = false;  // Kaj.ini was missing at start
+    bool Shutdown = false;           // the main window is closing
+    UserCommandModes userCommands;
+    catalogue::CatalogueState catalogue;
+    std::vector<std::string> ListSpellNames;  // the spell keywords, in the Spells list's order
+
+    ConsoleState();
+
+    // The flags, modes and catalogue defaults as the main window's loading sets them.
+    void resetForLoad();
+};
+
+}  // namespace kaj::console

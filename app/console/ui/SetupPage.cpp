@@ -1,0 +1,145 @@
+#include "SetupPage.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+#include "LayoutHelpers.h"
+#include "QtText.h"
+
+namespace kaj::console {
+namespace {
+
+using platform::fromCp1252;
+using platform::toCp1252;
+
+int checkBoxState(const QCheckBox* box) {
+    switch (box->checkState()) {
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+void setCheckBoxState(QCheckBox* box, int state) {
+    if (state == 2) {
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked);
+        return;
+    }
+    box->setTristate(false);
+    box->setCheckState(state == 1 ? Qt::Checked : Qt::Unchecked);
+}
+
+}  // namespace
+
+SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
+                     QObject* selectAllOnFocus, QWidget* parent)
+    : QWidget(parent), settings_(settings), dialogs_(dialogs) {
+    auto* row = compact(new QHBoxLayout(this));
+
+    auto* paths = namedFrame("Frame4", "Paths", this);
+    auto* pathGrid = compact(new QGridLayout(paths));
+    pathGrid->setVerticalSpacing(1);
+    txtConfigUODir = new QLineEdit(paths);
+    txtConfigUODir->setObjectName("txtConfigUODir");
+    txtConfigPOLDir = new QLineEdit(paths);
+    txtConfigPOLDir->setObjectName("txtConfigPOLDir");
+    auto* browseUO = namedButton("cmdConfigBrowseUO", "Browse", paths);
+    auto* browsePOL = namedButton("cmdConfigBrowsePOL", "Browse", paths);
+    pathGrid->addWidget(new QLabel("Ultima Directory", paths), 0, 0, 1, 2);
+    pathGrid->addWidget(txtConfigUODir, 1, 0);
+    pathGrid->addWidget(browseUO, 1, 1);
+    pathGrid->addWidget(new QLabel("POL Directory", paths), 2, 0, 1, 2);
+    pathGrid->addWidget(txtConfigPOLDir, 3, 0);
+    pathGrid->addWidget(browsePOL, 3, 1);
+    row->addWidget(paths, 1);
+
+    auto* right = compact(new QVBoxLayout);
+    right->setContentsMargins(0, 0, 0, 0);
+    auto* options = namedFrame("Frame5", "Options", this);
+    auto* optionGrid = compact(new QGridLayout(options));
+    optionGrid->setVerticalSpacing(0);
+    auto check = [&](const char* name, const char* caption, int r, int c) {
+        auto* box = new QCheckBox(caption, options);
+        box->setObjectName(name);
+        optionGrid->addWidget(box, r, c);
+        return box;
+    };
+    chkConfig2 = check("chkConfig2", "Load Scripts on Startup", 0, 0);
+    chkConfig3 = check("chkConfig3", "Send Enter after each Command", 1, 0);
+    chkConfig4 = check("chkConfig4", "Startup with Launcher in Focus", 2, 0);
+    chkConfig5 = check("chkConfig5", "Stay on Top", 0, 1);
+    chkConfig6 = check("chkConfig6", "Show Statics in Travel Map", 1, 1);
+    chkConfig7 = check("chkConfig7", "Use Kaj Data Files", 2, 1);
+    optionBoxes_ = {chkConfig2, chkConfig3, chkConfig4, chkConfig5, chkConfig6, chkConfig7};
+    right->addWidget(options);
+
+    auto* actions = compact(new QHBoxLayout);
+    actions->setContentsMargins(0, 0, 0, 0);
+    actions->addStretch(1);
+    auto* save = namedButton("cmdSetupSaveConfig", "SaveConfig", this);
+    auto* makeDataFiles = namedButton("cmdSetupMakeDataFiles", "Make Data Files", this);
+    actions->addWidget(save);
+    actions->addWidget(makeDataFiles);
+    right->addLayout(actions);
+    right->addStretch(1);
+    row->addLayout(right);
+
+    for (QLineEdit* edit : {txtConfigUODir, txtConfigPOLDir}) {
+        edit->installEventFilter(selectAllOnFocus);
+    }
+    connect(txtConfigUODir, &QLineEdit::textChanged, this,
+            [this](const QString& text) { settings_.uoPath = toCp1252(text); });
+    connect(txtConfigPOLDir, &QLineEdit::textChanged, this,
+            [this](const QString& text) { settings_.polPath = toCp1252(text); });
+    for (int i = 0; i < kOptionCount; ++i) {
+        QCheckBox* box = optionBoxes_[static_cast<std::size_t>(i)];
+        connect(box, &QCheckBox::stateChanged, this, [this, i, box] {
+            settings_.optionStates[static_cast<std::size_t>(i)] = checkBoxState(box);
+        });
+    }
+    connect(browseUO, &QPushButton::clicked, this,
+            [this] { cmdConfigBrowse(txtConfigUODir, "Select your Ultima Online directory"); });
+    connect(browsePOL, &QPushButton::clicked, this,
+            [this] { cmdConfigBrowse(txtConfigPOLDir, "Select your POL directory"); });
+    connect(save, &QPushButton::clicked, this, &SetupPage::saveConfigClicked);
+    connect(makeDataFiles, &QPushButton::clicked, this, &SetupPage::makeDataFilesClicked);
+    connect(chkConfig5, &QCheckBox::clicked, this,
+            [this] { emit stayOnTopClicked(settings_.isOn(Option::StayOnTop)); });
+    connect(chkConfig6, &QCheckBox::clicked, this,
+            [this] { emit drawStaticsClicked(settings_.isOn(Option::DrawStatics)); });
+}
+
+void SetupPage::showSettings() {
+    // Copied first: each field's change writes its part back into the settings.
+    const ConsoleSettings shown = settings_;
+    txtConfigPOLDir->setText(fromCp1252(shown.polPath));
+    txtConfigUODir->setText(fromCp1252(shown.uoPath));
+    for (int i = 0; i < kOptionCount; ++i) {
+        setCheckBoxState(optionBoxes_[static_cast<std::size_t>(i)],
+                         shown.optionStates[static_cast<std::size_t>(i)]);
+    }
+}
+
+void SetupPage::cmdConfigBrowse(QLineEdit* field, const char* title) {
+    field->clear();
+    const auto folder = dialogs_.chooseFolder(title);
+    if (!folder || folder->empty()) {
+        return;
+    }
+    std::string path = *folder;
+    const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+    if (path.back() != separator) {
+        path.push_back(separator);
+    }
+    field->setText(fromCp1252(path));
+}
+
+}  // namespace kaj::console
