@@ -52,6 +52,18 @@ bool CatalogueTree::hasKey(std::string_view key) const {
     return !key.empty() && byKey_.count(std::string(key)) != 0;
 }
 
+std::optional<std::string> CatalogueTree::keyEqualIgnoringCase(std::string_view key) const {
+    if (key.empty()) {
+        return std::nullopt;
+    }
+    for (const auto& node : nodes_) {
+        if (!node.key.empty() && platform::equalsIgnoringAsciiCase(node.key, key)) {
+            return node.key;
+        }
+    }
+    return std::nullopt;
+}
+
 bool CatalogueTree::hasTextIgnoringCase(std::string_view text) const {
     return foldedTexts_.count(platform::foldAsciiCase(text)) != 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -30,6 +31,8 @@ class CatalogueTree {
     void clear();
 
     bool hasKey(std::string_view key) const;
+    // The key of a node that equals this one with A-Z letter case ignored.
+    std::optional<std::string> keyEqualIgnoringCase(std::string_view key) const;
     // Whether any node of the tree has this text, A-Z letter case ignored.
     bool hasTextIgnoringCase(std::string_view text) const;
 

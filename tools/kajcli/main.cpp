@@ -6,6 +6,7 @@
 #include "MapCli.h"
 #include "RenderArtCli.h"
 #include "SendCommandCli.h"
+#include "TravelCli.h"
 
 namespace {
 
@@ -18,6 +19,9 @@ void printUsage() {
         "Enter)\n"
         "  items|npcs (--pol DIR | --scripts DIR) [--tree]\n"
         "                                 print the catalogue records the console would load\n"
+        "  travel --dir DIR [--tree] [--add C S N X Y Z | --edit INDEX C S N X Y Z |\n"
+        "                   --remove INDEX]\n"
+        "                                 print (and change) the travel locations of KajMap.scp\n"
         "  render-art, render-map, map-height: see each command's own usage\n");
 }
 
@@ -33,6 +37,9 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "items") == 0 || std::strcmp(argv[1], "npcs") == 0) {
         return kaj::cli::runCatalogue(std::strcmp(argv[1], "npcs") == 0, argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "travel") == 0) {
+        return kaj::cli::runTravel(argc - 2, argv + 2);
     }
     if (std::strcmp(argv[1], "render-map") == 0) {
         return kaj::cli::runRenderMap(argc - 2, argv + 2);

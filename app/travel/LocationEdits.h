@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "CatalogueState.h"
+#include "TravelEntries.h"
+#include "TravelState.h"
+
+namespace kaj::travel {
+
+// How a change of the travel locations ended.
+struct EditOutcome {
+    bool saved = false;   // the list changed and KajMap.scp holds it
+    std::string refusal;  // why nothing changed, for the user; empty when saved
+};
+
+// Each change is made in the location list, written to KajMap.scp whole, and the
+// list and tree are read again from the file. A field the file cannot hold or an
+// index the list lacks changes nothing. When the file cannot be written the user is
+// told with its path and the reason, and the list shows the file as it still is.
+EditOutcome addLocation(TravelState& state, const std::filesystem::path& programFolder,
+                        const LocationFields& fields);
+EditOutcome replaceLocation(TravelState& state, const std::filesystem::path& programFolder,
+                            int index, const LocationFields& fields);
+EditOutcome removeLocation(TravelState& state, const std::filesystem::path& programFolder,
+                           int index);
+
+}  // namespace kaj::travel
