@@ -9,13 +9,14 @@
 #include "CommandSender.h"
 #include "ConsoleServices.h"
 #include "ConsoleState.h"
+#include "TravelHost.h"
 
 namespace kaj::console {
 
 // What the main window offers the other windows: each sees it through the small
 // interface of its subsystem. It sends commands through the one command sender and
 // reads and writes the console state.
-class ConsoleHost : public catalogue::CatalogueHost {
+class ConsoleHost : public catalogue::CatalogueHost, public travel::TravelHost {
   public:
     ConsoleHost(ConsoleState& state, ConsoleServices& services,
                 std::function<void()> processEvents);
@@ -28,6 +29,8 @@ class ConsoleHost : public catalogue::CatalogueHost {
     bool Shutdown() const override { return state_.Shutdown; }
     platform::Dialogs& dialogs() override { return services_.dialogs; }
     std::filesystem::path controlFolder() const override { return services_.controlFolder; }
+    travel::TravelState& travel() override { return state_.travel; }
+    std::filesystem::path programFolder() const override { return services_.programFolder; }
 
     // Where the catalogues load from: the script files when "Use Kaj Data Files"
     // is ticked, else the server folder.

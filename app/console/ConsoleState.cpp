@@ -14,6 +14,7 @@ ConsoleState::ConsoleState() {
 void ConsoleState::resetForLoad() {
     Shutdown = UserCommand = false;
     userCommands.reset();
+    travel.EditLocation = false;
     catalogue::resetItemDefaults(catalogue);
     catalogue::resetNpcDefaults(catalogue);
     settings.ListUserCommands.fill(kEmptyUserCommand);

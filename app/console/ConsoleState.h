@@ -5,6 +5,7 @@
 
 #include "CatalogueState.h"
 #include "KajSettings.h"
+#include "TravelState.h"
 #include "UserCommandModes.h"
 
 namespace kaj::console {
@@ -12,7 +13,7 @@ namespace kaj::console {
 // What the console's windows share, owned by the main window for the whole run:
 // the settings as values (what Kaj.ini holds: paths, options, saved positions,
 // shards, the last shard, user commands), the lists, the flags, the edit modes of
-// the user commands and the catalogues.
+// the user commands, the catalogues and the travel locations.
 struct ConsoleState {
     ConsoleSettings settings;
     // The next command is typed as a user command, without its dot; cleared by
@@ -22,6 +23,7 @@ struct ConsoleState {
     bool Shutdown = false;           // the main window is closing
     UserCommandModes userCommands;
     catalogue::CatalogueState catalogue;
+    travel::TravelState travel;
     std::vector<std::string> ListSpellNames;  // the spell keywords, in the Spells list's order
 
     ConsoleState();

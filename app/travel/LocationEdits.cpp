@@ -20,12 +20,13 @@ EditOutcome saveAndReload(TravelState& state, const std::filesystem::path& progr
     state.clear();
     if (!written.ok) {
         LoadMapScript(state, programFolder, [](std::string_view) {});
-        return {false, std::string(kTravelFileName) + " could not be saved to " +
-                           travelFilePath(programFolder).string() + " (" + written.error +
-                           "). The travel list shows the file as it still is."};
+        return {false, true,
+                std::string(kTravelFileName) + " could not be saved to " +
+                    travelFilePath(programFolder).string() + " (" + written.error +
+                    "). The travel list shows the file as it still is."};
     }
     LoadMapScript(state, programFolder, [](std::string_view) {});
-    return {true, {}};
+    return {true, true, {}};
 }
 
 }  // namespace
@@ -33,7 +34,7 @@ EditOutcome saveAndReload(TravelState& state, const std::filesystem::path& progr
 EditOutcome addLocation(TravelState& state, const std::filesystem::path& programFolder,
                         const LocationFields& fields) {
     if (auto refusal = refusedField(fields)) {
-        return {false, *refusal};
+        return {false, false, *refusal};
     }
     console::insertSorted(state.ListFullMap, buildEntry(fields));
     return saveAndReload(state, programFolder);
@@ -42,10 +43,10 @@ EditOutcome addLocation(TravelState& state, const std::filesystem::path& program
 EditOutcome replaceLocation(TravelState& state, const std::filesystem::path& programFolder,
                             int index, const LocationFields& fields) {
     if (auto refusal = refusedField(fields)) {
-        return {false, *refusal};
+        return {false, false, *refusal};
     }
     if (!hasIndex(state, index)) {
-        return {false, noSuchIndex(index)};
+        return {false, false, noSuchIndex(index)};
     }
     // Out and in again, so the list and the file stay sorted by the new text.
     state.ListFullMap.erase(state.ListFullMap.begin() + index);
@@ -56,7 +57,7 @@ EditOutcome replaceLocation(TravelState& state, const std::filesystem::path& pro
 EditOutcome removeLocation(TravelState& state, const std::filesystem::path& programFolder,
                            int index) {
     if (!hasIndex(state, index)) {
-        return {false, noSuchIndex(index)};
+        return {false, false, noSuchIndex(index)};
     }
     state.ListFullMap.erase(state.ListFullMap.begin() + index);
     return saveAndReload(state, programFolder);

@@ -11,8 +11,9 @@ namespace kaj::travel {
 
 // How a change of the travel locations ended.
 struct EditOutcome {
-    bool saved = false;   // the list changed and KajMap.scp holds it
-    std::string refusal;  // why nothing changed, for the user; empty when saved
+    bool saved = false;     // the list changed and KajMap.scp holds it
+    bool reloaded = false;  // the list and tree were read again from the file
+    std::string refusal;    // why it was not saved, for the user; empty when saved
 };
 
 // Each change is made in the location list, written to KajMap.scp whole, and the

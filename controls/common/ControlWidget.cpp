@@ -4,6 +4,8 @@
 #include <QMetaObject>
 #include <QPainter>
 
+#include <optional>
+
 namespace kaj::controls {
 
 ControlWidget::ControlWidget(std::atomic<int>& instances, QWidget* parent)
@@ -15,11 +17,9 @@ ControlWidget::~ControlWidget() {
     --instances_;
 }
 
-QVariant ControlWidget::dispatchGet(int id) const {
-    AutomationValue value;
-    if (!dispatch_.get(id, value)) {
-        return {};
-    }
+namespace {
+
+QVariant toVariant(const AutomationValue& value) {
     if (const auto* v16 = std::get_if<std::int16_t>(&value)) {
         return QVariant::fromValue<short>(*v16);
     }
@@ -32,17 +32,52 @@ QVariant ControlWidget::dispatchGet(int id) const {
     return {};
 }
 
-bool ControlWidget::dispatchPut(int id, const QVariant& value) {
+std::optional<AutomationValue> fromVariant(const QVariant& value) {
     switch (value.metaType().id()) {
         case QMetaType::Short:
-            return dispatch_.put(id, static_cast<std::int16_t>(value.value<short>()));
+            return static_cast<std::int16_t>(value.value<short>());
         case QMetaType::Int:
-            return dispatch_.put(id, static_cast<std::int32_t>(value.toInt()));
+            return static_cast<std::int32_t>(value.toInt());
         case QMetaType::Bool:
-            return dispatch_.put(id, value.toBool());
+            return value.toBool();
         default:
-            return false;
+            return std::nullopt;
     }
+}
+
+}  // namespace
+
+QVariant ControlWidget::dispatchGet(int id) const {
+    AutomationValue value;
+    if (!dispatch_.get(id, value)) {
+        return {};
+    }
+    return toVariant(value);
+}
+
+bool ControlWidget::dispatchPut(int id, const QVariant& value) {
+    const auto converted = fromVariant(value);
+    return converted && dispatch_.put(id, *converted);
+}
+
+QVariantList ControlWidget::dispatchInvoke(int id, const QVariantList& arguments) {
+    std::vector<AutomationValue> values;
+    for (const auto& argument : arguments) {
+        const auto converted = fromVariant(argument);
+        if (!converted) {
+            return {};
+        }
+        values.push_back(*converted);
+    }
+    AutomationValue result;
+    if (!dispatch_.invoke(id, values, result)) {
+        return {};
+    }
+    QVariantList out{toVariant(result)};
+    for (const auto& value : values) {
+        out.push_back(toVariant(value));
+    }
+    return out;
 }
 
 void ControlWidget::markReady() {

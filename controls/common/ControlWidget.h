@@ -38,6 +38,9 @@ class Q_DECL_EXPORT ControlWidget : public QWidget {
     // as bool; an invalid QVariant when the member cannot be read.
     Q_INVOKABLE QVariant dispatchGet(int id) const;
     Q_INVOKABLE bool dispatchPut(int id, const QVariant& value);
+    // Calls a method: the result first, then every argument as the method left it
+    // (those passed by reference changed); an empty list when the call failed.
+    Q_INVOKABLE QVariantList dispatchInvoke(int id, const QVariantList& arguments);
 
     virtual void saveProperties(PropertyBag& bag) const = 0;
     // False, keeping the properties, when the bag comes from a newer major version.

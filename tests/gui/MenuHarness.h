@@ -38,7 +38,11 @@ struct MenuHarness {
     RecordingShell shell;
     std::unique_ptr<console::frmMenu> menu;
 
-    MenuHarness() { desktop.windowTitles = {"Ultima Online"}; }
+    // The travel file is there, empty, so that only tests of its absence hear of it.
+    MenuHarness() {
+        desktop.windowTitles = {"Ultima Online"};
+        folder.write("KajMap.scp", "");
+    }
 
     console::frmMenu& open() {
         menu = std::make_unique<console::frmMenu>(

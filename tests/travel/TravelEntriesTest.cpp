@@ -1,5 +1,7 @@
 #include "TravelEntries.h"
 
+#include "PositionText.h"
+
 #include <gtest/gtest.h>
 
 namespace kaj::travel {
@@ -63,6 +65,49 @@ TEST(TravelEntries, GoTurnsEveryCommaIntoABlankAndKeepsTheRest) {
     EXPECT_EQ(removeQuestion("Bank", "1,2,3"),
               "Are you Sure you want to remove this location?\r\n\r\n"
               "           Name        :     Bank\r\n           Location    :     1,2,3");
+}
+
+}  // namespace
+}  // namespace kaj::travel
+
+namespace kaj::travel {
+namespace {
+
+TEST(PositionText, CoordinatesReadAsNumbersRoundHalvesToEvenAndMustFit16Bits) {
+    struct Row {
+        const char* field;
+        std::optional<std::int16_t> value;
+    };
+    const Row rows[] = {
+        {"1434", 1434},
+        {" 1 4 3 4 ", 1434},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"-2.5", -2},
+        {"+7", 7},
+        {"1e3", 1000},
+        {"1.5e1x", 15},
+        {"1e", 1},
+        {".5", 0},
+        {"-", 0},
+        {"32767", 32767},
+        {"32768", {}},
+        {"-32768.4", -32768},
+        {"1e400", {}},
+        {"12,5", 12},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(mapCoordinate(row.field), row.value) << row.field;
+    }
+    EXPECT_EQ(positionText(1495, 1629, -10), "1495,1629,-10");
+    const auto centre = mapCentreOf("1495, 1629 ,10");
+    EXPECT_EQ(centre.x, 1495);
+    EXPECT_EQ(centre.y, 1629);
+    EXPECT_EQ(mapCentreOf("77").y, std::nullopt);
+    EXPECT_EQ(mapCentreOf("77").x, 77);
 }
 
 }  // namespace

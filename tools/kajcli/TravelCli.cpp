@@ -99,7 +99,7 @@ int runTravel(int argc, char** argv) {
     const std::filesystem::path folder = request->folder;
     travel::TravelState state;
     travel::LoadMapScript(state, folder, [](std::string_view text) { writeLine(stderr, text); });
-    travel::EditOutcome outcome{true, {}};
+    travel::EditOutcome outcome{true, true, {}};
     switch (request->change) {
         case Change::None:
             break;

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "ControlLibrary.h"
+#include "ControlMouseEvents.h"
 
 namespace kaj::console {
 namespace {
@@ -53,6 +54,7 @@ HostedControl::HostedControl(const std::filesystem::path& libraryFile, const std
     }
     layout->addWidget(control);
     control_ = control;
+    mouseEvents_ = new ControlMouseEvents(control, widget_);
 }
 
 HostedControl::~HostedControl() = default;
@@ -73,6 +75,10 @@ bool HostedControl::put(int dispatchId, int value) const {
     return putVariant(dispatchId, QVariant::fromValue<int>(value));
 }
 
+bool HostedControl::put(int dispatchId, bool value) const {
+    return putVariant(dispatchId, QVariant(value));
+}
+
 std::optional<int> HostedControl::get(int dispatchId) const {
     QVariant value;
     if (!control_ ||
@@ -82,6 +88,30 @@ std::optional<int> HostedControl::get(int dispatchId) const {
         return std::nullopt;
     }
     return value.toInt();
+}
+
+std::optional<Invocation> HostedControl::invoke(int dispatchId,
+                                                const std::vector<short>& arguments) const {
+    QVariantList values;
+    for (short argument : arguments) {
+        values.push_back(QVariant::fromValue<short>(argument));
+    }
+    QVariantList out;
+    if (!control_ ||
+        !QMetaObject::invokeMethod(control_.data(), "dispatchInvoke",
+                                   Q_RETURN_ARG(QVariantList, out), Q_ARG(int, dispatchId),
+                                   Q_ARG(QVariantList, values)) ||
+        out.isEmpty()) {
+        return std::nullopt;
+    }
+    Invocation invocation;
+    if (out.front().isValid()) {
+        invocation.result = out.front().toInt();
+    }
+    for (qsizetype i = 1; i < out.size(); ++i) {
+        invocation.arguments.push_back(out[i].toInt());
+    }
+    return invocation;
 }
 
 }  // namespace kaj::console

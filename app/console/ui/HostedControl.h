@@ -7,12 +7,21 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kaj::controls {
 class ControlLibrary;
 }
 
 namespace kaj::console {
+
+class ControlMouseEvents;
+
+// A method call's result and its arguments as the method left them.
+struct Invocation {
+    std::optional<int> result;  // nothing for a method without one
+    std::vector<int> arguments;
+};
 
 // A control of one of the control libraries, placed on a window and reached only
 // through its dispatch interface by id. When the library or the class cannot be
@@ -29,7 +38,12 @@ class HostedControl {
 
     bool put(int dispatchId, short value) const;
     bool put(int dispatchId, int value) const;
+    bool put(int dispatchId, bool value) const;
     std::optional<int> get(int dispatchId) const;
+    // Arguments cross as 16-bit integers; nothing when the call failed.
+    std::optional<Invocation> invoke(int dispatchId, const std::vector<short>& arguments) const;
+    // The control's mouse events, positions in twips; nothing when no control loaded.
+    ControlMouseEvents* mouseEvents() const { return mouseEvents_; }
 
   private:
     bool putVariant(int dispatchId, const QVariant& value) const;
@@ -38,6 +52,7 @@ class HostedControl {
     QWidget* widget_;  // the control's container, owned by the parent
     QPointer<QWidget> control_;
     std::string error_;
+    ControlMouseEvents* mouseEvents_ = nullptr;  // owned by the container
 };
 
 // The file of a control library in the program's folder ("GlyphView", "TerrainView").

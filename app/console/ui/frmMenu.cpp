@@ -11,8 +11,10 @@
 #include "QtText.h"
 #include "SelectAllOnFocus.h"
 #include "SetupPage.h"
+#include "TravelPage.h"
 #include "Version.h"
 #include "frmAbout.h"
+#include "frmAddLocation.h"
 #include "frmCreateItem.h"
 #include "frmCreateNPC.h"
 #include "frmEditItems.h"
@@ -80,7 +82,9 @@ void frmMenu::Form_Load() {
     state_.resetForLoad();
 
     // 2. The windows that live hidden beside the main window.
-    map_ = std::make_unique<travel::frmMap>();
+    addLocation_ = std::make_unique<travel::frmAddLocation>();
+    map_ = std::make_unique<travel::frmMap>(services_.controlFolder);
+    travel_->attachWindows(map_.get(), addLocation_.get());
     commands_->createMessageWindow();
 
     // 4. The settings file.
@@ -115,8 +119,11 @@ void frmMenu::Form_Load() {
     progress_->appendLine(QString());
     progress_->appendLine("Loading Initialization File...");
 
-    // 10.-11. The travel file and, when asked, the catalogues load here.
+    // 10. The travel file.
+    travel_->LoadMapScript();
     processEvents();
+
+    // 11. The catalogues, when asked.
     if (state_.settings.isOn(Option::LoadScripts)) {
         progress_->appendLine("Loading Item Script...");
         processEvents();
@@ -259,6 +266,7 @@ void frmMenu::Form_Unload() {
     SaveIni();
     TimerEnterInfo->stop();
     progress_.reset();
+    addLocation_.reset();
     about_.reset();
     map_.reset();
     commands_->destroyMessageWindow();

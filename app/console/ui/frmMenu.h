@@ -20,7 +20,9 @@
 
 namespace kaj::travel {
 class frmMap;
-}
+class frmAddLocation;
+class TravelPage;
+}  // namespace kaj::travel
 namespace kaj::about {
 class frmAbout;
 }
@@ -101,6 +103,8 @@ class frmMenu : public QWidget {
 
     CommandsPage* commandsPage() const { return commands_; }
     SetupPage* setupPage() const { return setup_; }
+    travel::TravelPage* travelPage() const { return travel_; }
+    travel::frmAddLocation* addLocationWindow() const { return addLocation_.get(); }
     frmProgresswindow* progressWindow() const { return progress_.get(); }
     about::frmAbout* aboutWindow() const { return about_.get(); }
     travel::frmMap* mapWindow() const { return map_.get(); }
@@ -117,7 +121,6 @@ class frmMenu : public QWidget {
     void createControls();
     QWidget* createNpcTab();
     QWidget* createItemTab();
-    QWidget* createTravelTab();
     QWidget* createLauncherTab();
     QWidget* createMiscTab();
     QWidget* createSpawnsTab();
@@ -143,6 +146,7 @@ class frmMenu : public QWidget {
     ConsoleHost host_;
     std::unique_ptr<frmProgresswindow> progress_;
     std::unique_ptr<travel::frmMap> map_;
+    std::unique_ptr<travel::frmAddLocation> addLocation_;
     std::unique_ptr<about::frmAbout> about_;
     std::unique_ptr<catalogue::frmCreateItem> createItem_;
     std::unique_ptr<catalogue::frmCreateNPC> createNpc_;
@@ -151,6 +155,7 @@ class frmMenu : public QWidget {
     CommandButtons* commandButtons_ = nullptr;
     CommandsPage* commands_ = nullptr;
     SetupPage* setup_ = nullptr;
+    travel::TravelPage* travel_ = nullptr;
     SelectAllOnFocus* selectAll_ = nullptr;
     bool unloaded_ = false;
 };

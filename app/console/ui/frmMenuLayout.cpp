@@ -13,6 +13,7 @@
 #include "QtText.h"
 #include "SelectAllOnFocus.h"
 #include "SetupPage.h"
+#include "TravelPage.h"
 #include "frmMenu.h"
 
 namespace kaj::console {
@@ -40,12 +41,13 @@ void frmMenu::createControls() {
     commands_ = new CommandsPage(
         state_, [this](const std::string& command) { SendCommand(command); }, selectAll_);
     setup_ = new SetupPage(state_.settings, services_.dialogs, selectAll_);
+    travel_ = new travel::TravelPage(host_, selectAll_);
     SSTab1->addTab(commandPage(), "Server");
     SSTab1->addTab(commandPage(), "GM");
     SSTab1->addTab(commandPage(), "Player");
     SSTab1->addTab(createNpcTab(), "Npc");
     SSTab1->addTab(createItemTab(), "Item");
-    SSTab1->addTab(createTravelTab(), "Travel");
+    SSTab1->addTab(travel_, "Travel");
     SSTab1->addTab(createLauncherTab(), "Launcher");
     SSTab1->addTab(createMiscTab(), "Misc");
     SSTab1->addTab(createSpawnsTab(), "Spawns");
@@ -113,35 +115,6 @@ QWidget* frmMenu::createItemTab() {
     grid->addWidget(namedButton("cmdEditItem", "Edit Items", frame3), 0, 0);
     grid->addWidget(namedButton("cmdCreateItem", "Create Item", frame3), 1, 0);
     row->addWidget(frame3);
-    return page;
-}
-
-QWidget* frmMenu::createTravelTab() {
-    auto* page = new QWidget;
-    auto* row = compact(new QHBoxLayout(page));
-    auto* locations = namedFrame("FrameLocations", "Locations", page);
-    auto* locationsLayout = compact(new QHBoxLayout(locations));
-    auto* tree = new QTreeWidget(locations);
-    tree->setObjectName("tvwMap");
-    tree->setHeaderHidden(true);
-    locationsLayout->addWidget(tree, 2);
-    auto* list = new QTreeWidget(locations);
-    list->setObjectName("ListLocation");
-    list->setRootIsDecorated(false);
-    list->setHeaderLabels({"Name", "Location", "Index"});
-    list->header()->setStretchLastSection(false);
-    locationsLayout->addWidget(list, 3);
-    row->addWidget(locations, 1);
-
-    row->addWidget(gridFrame("Frame12", "Travel Commands", page));
-    auto* coordinates = namedFrame("Frame15", "Coordinates", page);
-    auto* coordinatesLayout = compact(new QVBoxLayout(coordinates));
-    auto* location = lineEdit("txtLocation", coordinates);
-    location->setMinimumWidth(QFontMetrics(location->font()).horizontalAdvance("6143,4095,-127") +
-                              12);
-    coordinatesLayout->addWidget(location);
-    coordinatesLayout->addStretch(1);
-    row->addWidget(coordinates);
     return page;
 }
 

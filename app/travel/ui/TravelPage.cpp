@@ -1,0 +1,244 @@
+#include "TravelPage.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "CatalogueTreeView.h"
+#include "LayoutHelpers.h"
+#include "LocationEdits.h"
+#include "PositionText.h"
+#include "QtText.h"
+#include "TravelFile.h"
+#include "frmAddLocation.h"
+#include "frmMap.h"
+
+namespace kaj::travel {
+namespace {
+
+using console::compact;
+using console::namedButton;
+using console::namedFrame;
+using platform::fromCp1252;
+using platform::toCp1252;
+
+constexpr const char* kNothingToEdit = "Please select a location to edit first";
+constexpr const char* kNothingToRemove = "Please select a loction to remove first";
+
+}  // namespace
+
+TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* parent)
+    : QWidget(parent), host_(host) {
+    auto* row = compact(new QHBoxLayout(this));
+    tvwMap = new QTreeWidget(this);
+    tvwMap->setObjectName("tvwMap");
+    tvwMap->setHeaderHidden(true);
+    row->addWidget(tvwMap, 2);
+    ListLocation = catalogue::makeReportList("ListLocation", {"Name", "Location", "Index"}, this);
+    ListLocation->header()->setStretchLastSection(false);
+    ListLocation->header()->resizeSection(0, 110);
+    ListLocation->header()->resizeSection(1, 90);
+    ListLocation->header()->resizeSection(2, 40);
+    row->addWidget(ListLocation, 3);
+
+    auto* commands = namedFrame("Frame12", "Travel Commands", this);
+    auto* commandGrid = compact(new QGridLayout(commands));
+    cmdTravelGoto = namedButton("cmdTravelGoto", "&Go", commands);
+    commandGrid->addWidget(cmdTravelGoto, 0, 0);
+    row->addWidget(commands);
+
+    auto* side = new QVBoxLayout;
+    side->setContentsMargins(0, 0, 0, 0);
+    side->setSpacing(console::kCompactSpacing);
+    auto* coordinates = namedFrame("Frame15", "Coordinates", this);
+    auto* coordinatesLayout = compact(new QVBoxLayout(coordinates));
+    txtLocation = new QLineEdit(coordinates);
+    txtLocation->setObjectName("txtLocation");
+    txtLocation->installEventFilter(selectAllOnFocus);
+    txtLocation->setMinimumWidth(
+        QFontMetrics(txtLocation->font()).horizontalAdvance("6143,4095,-127") + 12);
+    coordinatesLayout->addWidget(txtLocation);
+    side->addWidget(coordinates);
+    FrameLocations = namedFrame("FrameLocations", "Locations", this);
+    auto* buttons = compact(new QHBoxLayout(FrameLocations));
+    cmdTravelAdd = namedButton("cmdTravelAdd", "Add", FrameLocations);
+    cmdEditMap = namedButton("cmdEditMap", "Edit", FrameLocations);
+    cmdDelete = namedButton("cmdDelete", "Remove", FrameLocations);
+    for (QPushButton* button : {cmdTravelAdd, cmdEditMap, cmdDelete}) {
+        buttons->addWidget(button);
+    }
+    side->addWidget(FrameLocations);
+    side->addStretch(1);
+    row->addLayout(side);
+
+    connect(tvwMap, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* node) { tvwMap_NodeClick(node); });
+    connect(ListLocation, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* place) { ListLocation_ItemClick(place); });
+    connect(cmdTravelGoto, &QPushButton::clicked, this, [this] { cmdTravelGoto_Click(); });
+    connect(cmdTravelAdd, &QPushButton::clicked, this, [this] { cmdTravelAdd_Click(); });
+    connect(cmdEditMap, &QPushButton::clicked, this, [this] { cmdEditMap_Click(); });
+    connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
+}
+
+void TravelPage::attachWindows(frmMap* map, frmAddLocation* addLocation) {
+    map_ = map;
+    addLocation_ = addLocation;
+    connect(map_, &frmMap::positionPicked, this,
+            [this](int x, int y, int z) { positionPicked(x, y, z); });
+    connect(addLocation_, &frmAddLocation::saveClicked, this, [this] { cmdAdd_Click(); });
+    connect(addLocation_, &frmAddLocation::cancelClicked, this, [this] { cmdCancel_Click(); });
+}
+
+void TravelPage::LoadMapScript() {
+    auto& travel = host_.travel();
+    travel.clear();
+    travel::LoadMapScript(travel, host_.programFolder(),
+                          [this](std::string_view text) { host_.dialogs().message(text); });
+    showTree();
+}
+
+void TravelPage::showTree() {
+    catalogue::showCatalogueTree(tvwMap, host_.travel().tvwMap);
+    ListLocation->clear();
+}
+
+void TravelPage::tvwMap_NodeClick(QTreeWidgetItem* node) {
+    ListLocation->clear();
+    if (node == nullptr) {
+        return;
+    }
+    const std::string key = toCp1252(node->data(0, Qt::UserRole).toString());
+    QList<QTreeWidgetItem*> rows;
+    for (const auto& place : placesOfNode(host_.travel().ListFullMap, key)) {
+        rows.push_back(new QTreeWidgetItem(
+            {fromCp1252(place.name), fromCp1252(place.location), QString::number(place.index)}));
+    }
+    ListLocation->addTopLevelItems(rows);
+}
+
+void TravelPage::ListLocation_ItemClick(QTreeWidgetItem* row) {
+    if (row == nullptr) {
+        return;
+    }
+    txtLocation->setText(row->text(1));
+    if (map_ != nullptr) {
+        map_->centreOn(mapCentreOf(toCp1252(txtLocation->text())));
+    }
+}
+
+void TravelPage::cmdTravelGoto_Click() {
+    host_.SendCommand(goCommand(toCp1252(txtLocation->text())));
+}
+
+void TravelPage::positionPicked(int x, int y, int z) {
+    txtLocation->setText(QString::fromStdString(positionText(x, y, z)));
+    if (addLocation_ != nullptr) {
+        addLocation_->setPosition(x, y, z);
+    }
+}
+
+QTreeWidgetItem* TravelPage::selectedPlace(const char* missingMessage) {
+    const auto selected = ListLocation->selectedItems();
+    if (ListLocation->topLevelItemCount() == 0 || selected.isEmpty()) {
+        host_.dialogs().message(missingMessage);
+        return nullptr;
+    }
+    return selected.front();
+}
+
+int TravelPage::indexOf(const QTreeWidgetItem* row) {
+    return row->text(2).trimmed().toInt();
+}
+
+void TravelPage::cmdTravelAdd_Click() {
+    if (addLocation_ == nullptr) {
+        return;
+    }
+    addLocation_->fillCombos(host_.travel().ListFullMap);
+    FrameLocations->setEnabled(false);
+    addLocation_->show();
+    addLocation_->raise();
+    addLocation_->activateWindow();
+}
+
+void TravelPage::cmdEditMap_Click() {
+    QTreeWidgetItem* row = selectedPlace(kNothingToEdit);
+    if (row == nullptr || addLocation_ == nullptr) {
+        return;
+    }
+    auto& travel = host_.travel();
+    const int index = indexOf(row);
+    if (index < 0 || static_cast<std::size_t>(index) >= travel.ListFullMap.size()) {
+        return;
+    }
+    travel.EditLocation = true;
+    travel.Index = index;
+    addLocation_->fillCombos(travel.ListFullMap);
+    addLocation_->setFields(fieldsOfEntry(travel.ListFullMap[static_cast<std::size_t>(index)]));
+    addLocation_->setEditing(true);
+    FrameLocations->setEnabled(false);
+    addLocation_->show();
+    addLocation_->raise();
+    addLocation_->activateWindow();
+}
+
+void TravelPage::showOutcome(const std::string& refusal) {
+    if (!refusal.empty()) {
+        host_.dialogs().message(refusal);
+    }
+}
+
+void TravelPage::closeAddLocation() {
+    addLocation_->hide();
+    FrameLocations->setEnabled(true);
+}
+
+void TravelPage::cmdAdd_Click() {
+    auto& travel = host_.travel();
+    const bool editing = travel.EditLocation;
+    const auto outcome =
+        editing
+            ? replaceLocation(travel, host_.programFolder(), travel.Index, addLocation_->fields())
+            : addLocation(travel, host_.programFolder(), addLocation_->fields());
+    if (outcome.reloaded) {
+        showTree();
+    }
+    if (!outcome.saved) {
+        // The window stays open with what was typed, to be mended or cancelled.
+        showOutcome(outcome.refusal);
+        return;
+    }
+    if (editing) {
+        addLocation_->setEditing(false);
+        travel.EditLocation = false;
+    } else {
+        addLocation_->clearFields();
+    }
+    closeAddLocation();
+}
+
+void TravelPage::cmdCancel_Click() {
+    addLocation_->clearFields();
+    auto& travel = host_.travel();
+    if (travel.EditLocation) {
+        addLocation_->setEditing(false);
+        travel.EditLocation = false;
+    }
+    closeAddLocation();
+}
+
+void TravelPage::cmdDelete_Click() {
+    QTreeWidgetItem* row = selectedPlace(kNothingToRemove);
+    if (row == nullptr ||
+        !host_.dialogs().askYesNo(removeQuestion(toCp1252(row->text(0)), toCp1252(row->text(1))))) {
+        return;
+    }
+    const auto outcome = removeLocation(host_.travel(), host_.programFolder(), indexOf(row));
+    showTree();
+    showOutcome(outcome.refusal);
+}
+
+}  // namespace kaj::travel
