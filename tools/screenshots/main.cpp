@@ -17,7 +17,9 @@
 #include "RecordingDialogs.h"
 #include "Registry.h"
 #include "Shell.h"
+#include "TravelPage.h"
 #include "frmAbout.h"
+#include "frmAddLocation.h"
 #include "frmCreateItem.h"
 #include "frmCreateNPC.h"
 #include "frmEditItems.h"
@@ -75,12 +77,18 @@ int main(int argc, char** argv) {
     bool ok = save(menu.progressWindow(), out + "/progress.png");
     const char* names[] = {"0-server",   "1-gm",   "2-player", "3-npc",      "4-item",  "5-travel",
                            "6-launcher", "7-misc", "8-spawns", "9-commands", "10-setup"};
+    // A place chosen on the Travel tab, so the list shows it and the map centres on it.
+    auto* travel = menu.travelPage();
+    selectFirstSectionAndRow(travel->tvwMap, travel->ListLocation);
     for (int tab = 0; tab < menu.SSTab1->count(); ++tab) {
         menu.SSTab1->setCurrentIndex(tab);
         ok = save(&menu, out + "/main-" + names[tab] + ".png") && ok;
     }
     menu.SSTab1->setCurrentIndex(kaj::console::kTabTravel);
     ok = save(menu.mapWindow(), out + "/map.png") && ok;
+    travel->cmdEditMap->click();
+    ok = save(menu.addLocationWindow(), out + "/add-location.png") && ok;
+    menu.addLocationWindow()->cmdCancel->click();
     {
         // The art control as a host shows it: the client's folder comes from the registry.
         QWidget host;

@@ -31,17 +31,21 @@ constexpr const char* kNothingToRemove = "Please select a loction to remove firs
 
 TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* parent)
     : QWidget(parent), host_(host) {
+    // The tree and the place list take what the buttons leave of the strip.
+    setStyleSheet("QPushButton { padding: 2px 4px; }");
     auto* row = compact(new QHBoxLayout(this));
     tvwMap = new QTreeWidget(this);
     tvwMap->setObjectName("tvwMap");
     tvwMap->setHeaderHidden(true);
-    row->addWidget(tvwMap, 2);
+    tvwMap->setIndentation(10);
+    row->addWidget(tvwMap, 4);
     ListLocation = catalogue::makeReportList("ListLocation", {"Name", "Location", "Index"}, this);
-    ListLocation->header()->setStretchLastSection(false);
-    ListLocation->header()->resizeSection(0, 110);
-    ListLocation->header()->resizeSection(1, 90);
-    ListLocation->header()->resizeSection(2, 40);
-    row->addWidget(ListLocation, 3);
+    ListLocation->setIndentation(0);
+    ListLocation->header()->setStretchLastSection(true);
+    ListLocation->header()->setMinimumSectionSize(20);
+    ListLocation->header()->resizeSection(0, 72);
+    ListLocation->header()->resizeSection(1, 94);
+    row->addWidget(ListLocation, 9);
 
     auto* commands = namedFrame("Frame12", "Travel Commands", this);
     auto* commandGrid = compact(new QGridLayout(commands));
