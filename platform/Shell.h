@@ -12,6 +12,8 @@ class Shell {
     virtual ~Shell() = default;
     // Returns false when nothing could be started.
     virtual bool open(const std::string& target, const std::filesystem::path& workingFolder) = 0;
+    // Why the last open failed, as words for the user; empty when it did not fail.
+    virtual std::string lastFailure() const { return {}; }
 };
 
 enum class ShellTargetKind { Address, WindowsProgram, Program, Document };

@@ -86,13 +86,19 @@ WriteResult writeFileReplacing(const std::filesystem::path& path, std::string_vi
         }
     }
 #else
-    const mode_t mode = options.ownerOnly ? 0600 : 0644;
+    mode_t mode = options.ownerOnly ? 0600 : 0644;
+    bool setMode = options.ownerOnly;
+    struct stat existing {};
+    if (options.keepMode && ::stat(path.c_str(), &existing) == 0) {
+        mode = existing.st_mode & 07777;
+        setMode = true;
+    }
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0) {
         return {false, std::string(std::strerror(errno))};
     }
-    if (options.ownerOnly) {
-        ::fchmod(fd, 0600);
+    if (setMode) {
+        ::fchmod(fd, mode);
     }
     std::size_t written = 0;
     while (written < bytes.size()) {

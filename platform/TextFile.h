@@ -15,6 +15,7 @@ std::optional<std::vector<std::string>> readTextLines(const std::filesystem::pat
 
 struct WriteOptions {
     bool ownerOnly = false;  // readable and writable by the owner only (files holding passwords)
+    bool keepMode = false;   // an existing target keeps its permissions (ownerOnly: new files)
 };
 
 struct WriteResult {

@@ -9,6 +9,7 @@
 #include "CommandSender.h"
 #include "ConsoleServices.h"
 #include "ConsoleState.h"
+#include "LauncherHost.h"
 #include "TravelHost.h"
 
 namespace kaj::console {
@@ -16,7 +17,9 @@ namespace kaj::console {
 // What the main window offers the other windows: each sees it through the small
 // interface of its subsystem. It sends commands through the one command sender and
 // reads and writes the console state.
-class ConsoleHost : public catalogue::CatalogueHost, public travel::TravelHost {
+class ConsoleHost : public catalogue::CatalogueHost,
+                    public travel::TravelHost,
+                    public launcher::LauncherHost {
   public:
     ConsoleHost(ConsoleState& state, ConsoleServices& services,
                 std::function<void()> processEvents);
@@ -31,6 +34,9 @@ class ConsoleHost : public catalogue::CatalogueHost, public travel::TravelHost {
     std::filesystem::path controlFolder() const override { return services_.controlFolder; }
     travel::TravelState& travel() override { return state_.travel; }
     std::filesystem::path programFolder() const override { return services_.programFolder; }
+    ConsoleSettings& settings() override { return state_.settings; }
+    bool& EditShard() override { return state_.EditShard; }
+    platform::Shell& shell() override { return services_.shell; }
 
     // Where the catalogues load from: the script files when "Use Kaj Data Files"
     // is ticked, else the server folder.

@@ -15,6 +15,7 @@ void ConsoleState::resetForLoad() {
     Shutdown = UserCommand = false;
     userCommands.reset();
     travel.EditLocation = false;
+    EditShard = false;
     catalogue::resetItemDefaults(catalogue);
     catalogue::resetNpcDefaults(catalogue);
     settings.ListUserCommands.fill(kEmptyUserCommand);

@@ -21,6 +21,7 @@ struct ConsoleState {
     bool UserCommand = false;
     bool ProbablyFirstTime = false;  // Kaj.ini was missing at start
     bool Shutdown = false;           // the main window is closing
+    bool EditShard = false;          // the Launcher tab is editing a shard
     UserCommandModes userCommands;
     catalogue::CatalogueState catalogue;
     travel::TravelState travel;

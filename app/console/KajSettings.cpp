@@ -114,10 +114,11 @@ ConsoleSettings::ConsoleSettings() {
     ListUserCommands.fill(kEmptyUserCommand);
 }
 
-void ConsoleSettings::addServer(std::string record) {
+std::size_t ConsoleSettings::addServer(std::string record) {
     std::string name = ExtractPacked(record, 1);
     const std::size_t index = insertSorted(ListServers, std::move(record));
     ListShards.insert(ListShards.begin() + static_cast<std::ptrdiff_t>(index), std::move(name));
+    return index;
 }
 
 void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& lines) {

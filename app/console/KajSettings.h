@@ -53,8 +53,9 @@ struct ConsoleSettings {
     int optionState(Option which) const { return optionStates[static_cast<int>(which)]; }
     bool isOn(Option which) const { return optionState(which) == 1; }
 
-    // Adds a shard record at its sorted place, with its name at the same index.
-    void addServer(std::string record);
+    // Adds a shard record at its sorted place, with its name at the same index;
+    // returns that index.
+    std::size_t addServer(std::string record);
 };
 
 // Reads the lines of Kaj.ini into settings, which hold the state before loading;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <system_error>
 #include <vector>
 
@@ -11,18 +12,19 @@
 namespace kaj::platform {
 namespace {
 
-// Starts a detached process (it outlives the console and leaves no zombie);
-// true when its program could be executed.
-bool spawnDetached(const std::vector<std::string>& arguments, const std::filesystem::path& folder) {
+// Starts a detached process (it outlives the console and leaves no zombie); the
+// error number of what kept it from running, 0 when its program was executed.
+int spawnDetached(const std::vector<std::string>& arguments, const std::filesystem::path& folder) {
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0) {
-        return false;
+        return errno;
     }
     const pid_t child = fork();
     if (child < 0) {
+        const int failure = errno;
         close(report[0]);
         close(report[1]);
-        return false;
+        return failure;
     }
     if (child == 0) {
         close(report[0]);
@@ -55,30 +57,48 @@ bool spawnDetached(const std::vector<std::string>& arguments, const std::filesys
         got = read(report[0], &failure, sizeof failure);
     } while (got < 0 && errno == EINTR);
     close(report[0]);
-    return got == 0;
+    return got == 0 ? 0 : (failure != 0 ? failure : ENOEXEC);
 }
 
 class PosixShell : public Shell {
   public:
     bool open(const std::string& target, const std::filesystem::path& workingFolder) override {
+        failure_.clear();
         switch (classifyShellTarget(target)) {
             case ShellTargetKind::Address:
             case ShellTargetKind::Document:
-                return spawnDetached({"xdg-open", target}, workingFolder);
+                return run({"xdg-open", target}, workingFolder);
             case ShellTargetKind::WindowsProgram: {
                 std::error_code error;
                 if (!std::filesystem::is_regular_file(target, error)) {
+                    failure_ = target + " is not a file";
                     return false;
                 }
-                return spawnDetached({"wine", target}, workingFolder);
+                return run({"wine", target}, workingFolder);
             }
             case ShellTargetKind::Program:
-                return spawnDetached({target}, workingFolder);
+                return run({target}, workingFolder);
         }
         return false;
     }
-};
+    std::string lastFailure() const override { return failure_; }
 
+  private:
+    bool run(const std::vector<std::string>& arguments, const std::filesystem::path& folder) {
+        const int error = spawnDetached(arguments, folder);
+        if (error == 0) {
+            return true;
+        }
+        failure_ = "cannot run " + arguments.front();
+        if (!folder.empty() && error == ENOENT && !std::filesystem::is_directory(folder)) {
+            failure_ += " in " + folder.string();
+        }
+        failure_ += ": " + std::string(std::strerror(error));
+        return false;
+    }
+
+    std::string failure_;
+};
 }  // namespace
 
 bool isExecutableFile(const std::string& target) {

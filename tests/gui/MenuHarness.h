@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "CommandsPage.h"
+#include "LauncherPage.h"
 #include "RecordingDesktopInput.h"
 #include "RecordingDialogs.h"
 #include "Registry.h"

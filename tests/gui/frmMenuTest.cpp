@@ -161,8 +161,8 @@ TEST(frmMenu, WithoutKajIniItSaysSoSelectsSetupAndKeepsTheDefaults) {
     EXPECT_EQ(menu.state().catalogue.MasterSubsection, "Misc");
     EXPECT_EQ(menu.state().catalogue.MasterNPCCategory, "NPCs");
     EXPECT_EQ(menu.state().catalogue.MasterNPCSubsection, "Misc");
-    EXPECT_TRUE(menu.FrameShardButtons->isEnabled());
-    EXPECT_FALSE(menu.FrameAccountInfo->isEnabled());
+    EXPECT_TRUE(menu.launcherPage()->FrameShardButtons->isEnabled());
+    EXPECT_FALSE(menu.launcherPage()->FrameAccountInfo->isEnabled());
 }
 
 TEST(frmMenu, LoadsEverySettingAndActsOnTheLoadedOptions) {
@@ -172,13 +172,13 @@ TEST(frmMenu, LoadsEverySettingAndActsOnTheLoadedOptions) {
     EXPECT_TRUE(h.dialogs.messages.empty());
     EXPECT_FALSE(menu.state().ProbablyFirstTime);
     EXPECT_EQ(menu.setupPage()->txtConfigPOLDir->text(), "/srv/pol/");
-    EXPECT_EQ(menu.txtAccountPassword->text(), "secret");
+    EXPECT_EQ(menu.launcherPage()->txtAccountPassword->text(), "secret");
     EXPECT_EQ(menu.SSTab1->currentIndex(), kTabLauncher);  // "Startup with Launcher in Focus"
     EXPECT_TRUE(menu.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(menu.mapWindow()->drawStatics());
     EXPECT_EQ(menu.mapWindow()->pos(), QPoint(200, 300));
-    EXPECT_EQ(menu.ListShards->count(), 2);
-    EXPECT_EQ(menu.ListShards->item(0)->text(), "Alpha");
+    EXPECT_EQ(menu.launcherPage()->ListShards->count(), 2);
+    EXPECT_EQ(menu.launcherPage()->ListShards->item(0)->text(), "Alpha");
     EXPECT_TRUE(menu.state().settings.ListServers[0].starts_with("Alpha|"));
     EXPECT_EQ(menu.commandsPage()->UserCMD[0]->text(), "Where");
     EXPECT_EQ(menu.commandsPage()->UserCMD[13]->text(), "Say Hi");
@@ -220,7 +220,7 @@ TEST(frmMenu, ClosingWritesKajIniAndTheNextStartRestoresEverything) {
 
     auto& again = h.open();
     EXPECT_EQ(again.setupPage()->txtConfigUODir->text(), "/opt/uo/");
-    EXPECT_EQ(again.txtAccountServerName->text(), "Zeta");
+    EXPECT_EQ(again.launcherPage()->txtAccountServerName->text(), "Zeta");
     EXPECT_EQ(again.commandsPage()->UserCMD[7]->text(), "Bank");
     EXPECT_EQ(again.pos(), mainAt);
     EXPECT_EQ(again.mapWindow()->pos(), mapAt);

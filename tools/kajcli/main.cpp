@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "CatalogueCli.h"
+#include "LaunchCli.h"
 #include "MapCli.h"
 #include "RenderArtCli.h"
 #include "SendCommandCli.h"
@@ -22,6 +23,9 @@ void printUsage() {
         "  travel --dir DIR [--tree] [--add C S N X Y Z | --edit INDEX C S N X Y Z |\n"
         "                   --remove INDEX]\n"
         "                                 print (and change) the travel locations of KajMap.scp\n"
+        "  launch --uo DIR --name NAME --ip IP --port PORT --account ACCOUNT\n"
+        "         --password PASSWORD --client PATH [--no-start]\n"
+        "                                 write login.cfg and uo.cfg and start the client\n"
         "  render-art, render-map, map-height: see each command's own usage\n");
 }
 
@@ -37,6 +41,9 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "items") == 0 || std::strcmp(argv[1], "npcs") == 0) {
         return kaj::cli::runCatalogue(std::strcmp(argv[1], "npcs") == 0, argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "launch") == 0) {
+        return kaj::cli::runLaunch(argc - 2, argv + 2);
     }
     if (std::strcmp(argv[1], "travel") == 0) {
         return kaj::cli::runTravel(argc - 2, argv + 2);

@@ -8,6 +8,7 @@
 #include "CommandButtons.h"
 #include "CommandsPage.h"
 #include "FrmMessage.h"
+#include "LauncherPage.h"
 #include "QtText.h"
 #include "SelectAllOnFocus.h"
 #include "SetupPage.h"
@@ -144,8 +145,7 @@ void frmMenu::Form_Load() {
     } else if (state_.settings.isOn(Option::AutoShowLauncher)) {
         SSTab1->setCurrentIndex(kTabLauncher);
     }
-    FrameShardButtons->setEnabled(true);
-    FrameAccountInfo->setEnabled(false);
+    launcher_->setBrowsing();
 }
 
 void frmMenu::LoadIni() {
@@ -191,20 +191,9 @@ void frmMenu::rememberPositions() {
 void frmMenu::showSettings() {
     const ConsoleSettings& s = state_.settings;
     setup_->showSettings();
-    const std::pair<QLineEdit*, std::string> fields[] = {
-        {txtAccountServerName, s.lastServer}, {txtAccountIP, s.lastIp},
-        {txtAccountName, s.lastAccount},      {txtAccountPassword, s.lastPassword},
-        {txtAccountPort, s.lastPort},         {txtAccountClient, s.lastClient},
-    };
-    for (const auto& [field, text] : fields) {
-        field->setText(fromCp1252(text));
-    }
+    launcher_->showSettings();
     move(s.position(WindowPosition::WinLeft) / kTwipsPerPixel,
          s.position(WindowPosition::WinTop) / kTwipsPerPixel);
-    ListShards->clear();
-    for (const auto& shard : s.ListShards) {
-        ListShards->addItem(fromCp1252(shard));
-    }
     commands_->showEntries();
 }
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPointer>
 #include <QTabWidget>
 #include <QTimer>
@@ -23,6 +20,9 @@ class frmMap;
 class frmAddLocation;
 class TravelPage;
 }  // namespace kaj::travel
+namespace kaj::launcher {
+class LauncherPage;
+}
 namespace kaj::about {
 class frmAbout;
 }
@@ -80,13 +80,7 @@ class frmMenu : public QWidget {
     ConsoleHost& host() { return host_; }
     ConsoleServices& services() { return services_; }
 
-    // Controls of the tabs that are drawn here.
     QTabWidget* SSTab1 = nullptr;
-    QListWidget* ListShards = nullptr;
-    QGroupBox* FrameShardButtons = nullptr;
-    QGroupBox* FrameAccountInfo = nullptr;
-    QLineEdit *txtAccountServerName = nullptr, *txtAccountIP = nullptr, *txtAccountPort = nullptr,
-              *txtAccountName = nullptr, *txtAccountPassword = nullptr, *txtAccountClient = nullptr;
     QTimer* TimerEnterInfo = nullptr;
 
     // A full load of a catalogue from the source the settings name, shown in its window.
@@ -104,6 +98,7 @@ class frmMenu : public QWidget {
     CommandsPage* commandsPage() const { return commands_; }
     SetupPage* setupPage() const { return setup_; }
     travel::TravelPage* travelPage() const { return travel_; }
+    launcher::LauncherPage* launcherPage() const { return launcher_; }
     travel::frmAddLocation* addLocationWindow() const { return addLocation_.get(); }
     frmProgresswindow* progressWindow() const { return progress_.get(); }
     about::frmAbout* aboutWindow() const { return about_.get(); }
@@ -121,11 +116,8 @@ class frmMenu : public QWidget {
     void createControls();
     QWidget* createNpcTab();
     QWidget* createItemTab();
-    QWidget* createLauncherTab();
     QWidget* createMiscTab();
     QWidget* createSpawnsTab();
-    QLineEdit* lineEdit(const char* name, QWidget* parent);
-    void bindLauncherFields();
 
     void Form_Unload();
     // The widgets of the main window from the settings, as at start-up.
@@ -156,6 +148,7 @@ class frmMenu : public QWidget {
     CommandsPage* commands_ = nullptr;
     SetupPage* setup_ = nullptr;
     travel::TravelPage* travel_ = nullptr;
+    launcher::LauncherPage* launcher_ = nullptr;
     SelectAllOnFocus* selectAll_ = nullptr;
     bool unloaded_ = false;
 };

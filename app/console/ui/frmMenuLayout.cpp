@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "CommandsPage.h"
+#include "LauncherPage.h"
 #include "LayoutHelpers.h"
 #include "QtText.h"
 #include "SelectAllOnFocus.h"
@@ -23,13 +24,6 @@ QWidget* commandPage(QHBoxLayout** rowOut = nullptr);
 
 }  // namespace
 
-QLineEdit* frmMenu::lineEdit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->installEventFilter(selectAll_);
-    return edit;
-}
-
 void frmMenu::createControls() {
     selectAll_ = new SelectAllOnFocus(this);
     SSTab1 = new QTabWidget(this);
@@ -42,13 +36,14 @@ void frmMenu::createControls() {
         state_, [this](const std::string& command) { SendCommand(command); }, selectAll_);
     setup_ = new SetupPage(state_.settings, services_.dialogs, selectAll_);
     travel_ = new travel::TravelPage(host_, selectAll_);
+    launcher_ = new launcher::LauncherPage(host_, selectAll_);
     SSTab1->addTab(commandPage(), "Server");
     SSTab1->addTab(commandPage(), "GM");
     SSTab1->addTab(commandPage(), "Player");
     SSTab1->addTab(createNpcTab(), "Npc");
     SSTab1->addTab(createItemTab(), "Item");
     SSTab1->addTab(travel_, "Travel");
-    SSTab1->addTab(createLauncherTab(), "Launcher");
+    SSTab1->addTab(launcher_, "Launcher");
     SSTab1->addTab(createMiscTab(), "Misc");
     SSTab1->addTab(createSpawnsTab(), "Spawns");
     SSTab1->addTab(commands_, "Commands");
@@ -118,45 +113,6 @@ QWidget* frmMenu::createItemTab() {
     return page;
 }
 
-QWidget* frmMenu::createLauncherTab() {
-    auto* page = new QWidget;
-    auto* row = compact(new QHBoxLayout(page));
-    ListShards = new QListWidget(page);
-    ListShards->setObjectName("ListShards");
-    row->addWidget(ListShards, 2);
-
-    FrameShardButtons = namedFrame("FrameShardButtons", QString(), page);
-    auto* buttons = compact(new QGridLayout(FrameShardButtons));
-    buttons->addWidget(namedButton("cmdShardEdit", "Edit", FrameShardButtons), 0, 0);
-    buttons->addWidget(namedButton("cmdShardLaunch", "Launch", FrameShardButtons), 0, 1);
-    buttons->addWidget(namedButton("cmdShardNew", "New", FrameShardButtons), 1, 0);
-    buttons->addWidget(namedButton("cmdShardDelete", "Delete", FrameShardButtons), 1, 1);
-    row->addWidget(FrameShardButtons);
-
-    FrameAccountInfo = namedFrame("FrameAccountInfo", "Account Information", page);
-    auto* fields = compact(new QGridLayout(FrameAccountInfo));
-    txtAccountServerName = lineEdit("txtAccountServerName", FrameAccountInfo);
-    txtAccountIP = lineEdit("txtAccountIP", FrameAccountInfo);
-    txtAccountPort = lineEdit("txtAccountPort", FrameAccountInfo);
-    txtAccountName = lineEdit("txtAccountName", FrameAccountInfo);
-    txtAccountPassword = lineEdit("txtAccountPassword", FrameAccountInfo);
-    txtAccountPassword->setEchoMode(QLineEdit::Password);
-    txtAccountClient = lineEdit("txtAccountClient", FrameAccountInfo);
-    const std::pair<const char*, QLineEdit*> rows[] = {
-        {"Shard", txtAccountServerName},  {"Account", txtAccountName}, {"IP", txtAccountIP},
-        {"Password", txtAccountPassword}, {"Port", txtAccountPort},    {"Client", txtAccountClient},
-    };
-    for (int i = 0; i < 6; ++i) {
-        const int r = i / 2;
-        const int c = (i % 2) * 2;
-        fields->addWidget(new QLabel(rows[i].first, FrameAccountInfo), r, c);
-        fields->addWidget(rows[i].second, r, c + 1);
-    }
-    row->addWidget(FrameAccountInfo, 5);
-    bindLauncherFields();
-    return page;
-}
-
 QWidget* frmMenu::createMiscTab() {
     auto* page = new QWidget;
     auto* row = compact(new QHBoxLayout(page));
@@ -179,22 +135,6 @@ QWidget* frmMenu::createSpawnsTab() {
     row->addWidget(gridFrame("Frame10", "Spawnet", page), 1);
     row->addStretch(0);
     return page;
-}
-
-void frmMenu::bindLauncherFields() {
-    const std::pair<QLineEdit*, std::string ConsoleSettings::*> fields[] = {
-        {txtAccountServerName, &ConsoleSettings::lastServer},
-        {txtAccountIP, &ConsoleSettings::lastIp},
-        {txtAccountName, &ConsoleSettings::lastAccount},
-        {txtAccountPassword, &ConsoleSettings::lastPassword},
-        {txtAccountPort, &ConsoleSettings::lastPort},
-        {txtAccountClient, &ConsoleSettings::lastClient},
-    };
-    for (const auto& [field, member] : fields) {
-        connect(field, &QLineEdit::textChanged, this, [this, member](const QString& text) {
-            state_.settings.*member = platform::toCp1252(text);
-        });
-    }
 }
 
 }  // namespace kaj::console

@@ -1,0 +1,59 @@
+#include "ShardRecords.h"
+
+namespace kaj::launcher {
+
+std::string shardRecord(const ShardFields& f) {
+    return f.name + "|" + f.ip + "|" + f.port + "|" + f.account + "|" + f.password + "|" + f.client;
+}
+
+std::vector<std::string> shardPieces(std::string_view record) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t bar = record.find('|', start);
+        pieces.emplace_back(
+            record.substr(start, bar == std::string_view::npos ? bar : bar - start));
+        if (bar == std::string_view::npos) {
+            return pieces;
+        }
+        start = bar + 1;
+    }
+}
+
+std::optional<std::string> refusedShardField(const ShardFields& f) {
+    const std::pair<const char*, const std::string*> checked[] = {
+        {"Name", &f.name},         {"IP", &f.ip},
+        {"Port", &f.port},         {"Account", &f.account},
+        {"Password", &f.password}, {"Client", &f.client},
+    };
+    for (const auto& [label, text] : checked) {
+        if (text->find_first_of("|\r\n") != std::string::npos) {
+            return std::string("The ") + label + " cannot contain |, or a line break.";
+        }
+    }
+    return std::nullopt;
+}
+
+std::size_t addShard(console::ConsoleSettings& settings, const ShardFields& fields) {
+    return settings.addServer(shardRecord(fields));
+}
+
+void replaceShard(console::ConsoleSettings& settings, std::size_t index,
+                  const ShardFields& fields) {
+    if (index >= settings.ListServers.size()) {
+        return;
+    }
+    settings.ListServers[index] = shardRecord(fields);
+    settings.ListShards[index] = fields.name;
+}
+
+void removeShard(console::ConsoleSettings& settings, std::size_t index) {
+    if (index >= settings.ListServers.size()) {
+        return;
+    }
+    const auto at = static_cast<std::ptrdiff_t>(index);
+    settings.ListServers.erase(settings.ListServers.begin() + at);
+    settings.ListShards.erase(settings.ListShards.begin() + at);
+}
+
+}  // namespace kaj::launcher
