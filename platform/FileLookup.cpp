@@ -22,7 +22,8 @@ std::optional<std::filesystem::path> findEntry(const std::filesystem::path& fold
                                                const std::string& name, EntryKind kind) {
     std::error_code error;
     const auto exact = folder / name;
-    if (std::filesystem::exists(exact, error)) {
+    if (const std::filesystem::directory_entry entry(exact, error);
+        !error && entry.exists(error) && isOfKind(entry, kind)) {
         return exact;
     }
     std::vector<std::string> matches;

@@ -15,6 +15,7 @@ class RecordingDialogs : public Dialogs {
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<std::string> folderTitles;
+    std::vector<std::string> fileFilters;
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> inputAnswers;
     std::deque<std::optional<std::string>> folderAnswers;
@@ -33,9 +34,10 @@ class RecordingDialogs : public Dialogs {
         folderTitles.emplace_back(title);
         return take(folderAnswers, std::optional<std::string>{});
     }
-    std::optional<std::string> chooseFile(std::string_view title, std::string_view,
+    std::optional<std::string> chooseFile(std::string_view title, std::string_view filter,
                                           std::string_view) override {
         folderTitles.emplace_back(title);
+        fileFilters.emplace_back(filter);
         return take(fileAnswers, std::optional<std::string>{});
     }
 

@@ -60,6 +60,8 @@ struct MenuHarness {
         menu.reset();
     }
 
+    console::ConsoleState& state() const { return menu->state(); }
+
     template <typename T>
     T* find(const char* name) const {
         return menu->findChild<T*>(name);

@@ -26,6 +26,16 @@ TEST(FileLookup, FindsTheExactNameFirstElseOneDifferingInCase) {
     EXPECT_FALSE(findCaseInsensitive(folder / "nowhere", "x").has_value());
 }
 
+TEST(FileLookup, AnEntryOfTheWrongKindIsNotTakenEvenUnderItsExactName) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "uo.cfg");
+    folder.write("UO.CFG", "x");
+    EXPECT_EQ(findCaseInsensitive(folder.path(), "uo.cfg", EntryKind::File), folder / "UO.CFG");
+    EXPECT_EQ(findCaseInsensitive(folder.path(), "uo.cfg", EntryKind::Folder), folder / "uo.cfg");
+    EXPECT_FALSE(findCaseInsensitive(folder.path(), "Uo.Cfg", EntryKind::Folder) ==
+                 folder / "UO.CFG");
+}
+
 TEST(FileLookup, ListsNamesWithoutADotInCaseInsensitiveOrder) {
     TempFolder folder;
     for (const char* name : {"beta", "Alpha", "gamma", "alpha", "notes.txt", "Zed", "x.y"}) {

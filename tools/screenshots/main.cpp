@@ -13,6 +13,7 @@
 #include "CGlyphViewCtrl.h"
 #include "CTerrainViewCtrl.h"
 #include "FrmMessage.h"
+#include "LauncherPage.h"
 #include "RecordingDesktopInput.h"
 #include "RecordingDialogs.h"
 #include "Registry.h"
@@ -83,6 +84,15 @@ int main(int argc, char** argv) {
     for (int tab = 0; tab < menu.SSTab1->count(); ++tab) {
         menu.SSTab1->setCurrentIndex(tab);
         ok = save(&menu, out + "/main-" + names[tab] + ".png") && ok;
+    }
+    {
+        // The Launcher tab while a shard is edited.
+        auto* launcher = menu.launcherPage();
+        menu.SSTab1->setCurrentIndex(kaj::console::kTabLauncher);
+        launcher->ListShards->setCurrentRow(0);
+        launcher->cmdEditShard->click();
+        ok = save(&menu, out + "/main-6-launcher-editing.png") && ok;
+        launcher->cmdLauncherCancel->click();
     }
     menu.SSTab1->setCurrentIndex(kaj::console::kTabTravel);
     ok = save(menu.mapWindow(), out + "/map.png") && ok;
