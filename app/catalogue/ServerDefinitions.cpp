@@ -6,6 +6,7 @@
 #include "AsciiCase.h"
 #include "ConfigText.h"
 #include "FileLookup.h"
+#include "PackageWalk.h"
 #include "TextRoutines.h"
 
 namespace kaj::catalogue {
@@ -68,33 +69,6 @@ std::optional<PackageSettings> readPackage(const std::filesystem::path& package,
         }
     }
     return settings;
-}
-
-// The walk: a folder's own pkg.cfg first, then every entry whose name holds no
-// dot, depth first, in the listing's order. A folder already on the way down
-// (reached again through a link) is not walked twice.
-template <typename CheckPackage>
-void walkPackages(const std::filesystem::path& folder, std::vector<std::filesystem::path>& trail,
-                  const CheckPackage& check) {
-    std::error_code error;
-    const auto identity = std::filesystem::weakly_canonical(folder, error);
-    if (error || std::find(trail.begin(), trail.end(), identity) != trail.end()) {
-        return;
-    }
-    if (platform::findCaseInsensitive(folder, "pkg.cfg", platform::EntryKind::File)) {
-        check(folder);
-    }
-    std::vector<std::filesystem::path> children;
-    for (const auto& name : platform::listNamesWithoutExtension(folder)) {
-        children.push_back(folder / name);
-    }
-    trail.push_back(identity);
-    for (const auto& child : children) {
-        if (std::filesystem::is_directory(child, error)) {
-            walkPackages(child, trail, check);
-        }
-    }
-    trail.pop_back();
 }
 
 }  // namespace
@@ -199,8 +173,7 @@ void Checkpkg(CatalogueState& state, const std::filesystem::path& package,
 
 void IndexItems(CatalogueState& state, const std::filesystem::path& folder,
                 const MessageSink& message) {
-    std::vector<std::filesystem::path> trail;
-    walkPackages(folder, trail,
+    walkPackages(folder,
                  [&](const std::filesystem::path& package) { Checkpkg(state, package, message); });
 }
 
@@ -276,8 +249,7 @@ void CheckNPCpkg(CatalogueState& state, const std::filesystem::path& package) {
 }
 
 void IndexNPCs(CatalogueState& state, const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> trail;
-    walkPackages(folder, trail,
+    walkPackages(folder,
                  [&](const std::filesystem::path& package) { CheckNPCpkg(state, package); });
 }
 

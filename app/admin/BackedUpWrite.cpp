@@ -1,0 +1,28 @@
+#include "BackedUpWrite.h"
+
+#include "ServerConfigLine.h"
+#include "TextFile.h"
+
+namespace kaj::admin {
+
+std::string writeWithBackup(const std::filesystem::path& file, const std::filesystem::path& backup,
+                            const std::vector<std::string>& lines, bool byteOrderMark) {
+    if (const auto copied = platform::copyFileReplacing(file, backup); !copied.ok) {
+        return "The backup " + backup.string() + " could not be written (" + copied.error + "). " +
+               file.filename().string() + " was not changed.";
+    }
+    std::string bytes = byteOrderMark ? std::string(kByteOrderMark) : std::string();
+    for (const auto& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    platform::WriteOptions options;
+    options.keepMode = true;
+    if (const auto written = platform::writeFileReplacing(file, bytes, options); !written.ok) {
+        return file.string() + " could not be written (" + written.error +
+               "). It was not changed; the backup is " + backup.string() + ".";
+    }
+    return {};
+}
+
+}  // namespace kaj::admin

@@ -1,0 +1,138 @@
+#include "PackageFile.h"
+
+#include <array>
+
+#include "AsciiCase.h"
+#include "ServerConfigLine.h"
+
+namespace kaj::admin {
+namespace {
+
+using platform::equalsIgnoringAsciiCase;
+
+enum class Key {
+    Enabled,
+    Name,
+    Version,
+    Maintainer,
+    Email,
+    Requires,
+    Conflicts,
+    CoreRequired,
+    Replaces
+};
+
+struct ShownKey {
+    Key key;
+    const char* name;
+    std::string PackageForm::*field;  // nothing for Enabled
+    bool repeats;                     // the server reads every line of it
+};
+
+const std::array<ShownKey, 9>& shownKeys() {
+    static const std::array<ShownKey, 9> keys = {{
+        {Key::Enabled, "Enabled", nullptr, false},
+        {Key::Name, "Name", &PackageForm::name, false},
+        {Key::Version, "Version", &PackageForm::version, false},
+        {Key::Maintainer, "Maintainer", &PackageForm::maintainer, false},
+        {Key::Email, "Email", &PackageForm::email, false},
+        {Key::Requires, "Requires", &PackageForm::requires_, true},
+        {Key::Conflicts, "Conflicts", &PackageForm::conflicts, true},
+        {Key::CoreRequired, "CoreRequired", &PackageForm::coreRequired, false},
+        {Key::Replaces, "Replaces", &PackageForm::replaces, true},
+    }};
+    return keys;
+}
+
+const ShownKey* shownKeyOf(std::string_view key) {
+    for (const auto& shown : shownKeys()) {
+        if (equalsIgnoringAsciiCase(key, shown.name)) {
+            return &shown;
+        }
+    }
+    return nullptr;
+}
+
+std::string_view withoutMark(std::string_view line, std::size_t index) {
+    if (index == 0 && line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
+    return line;
+}
+
+}  // namespace
+
+PackageForm parsePackage(const std::vector<std::string>& lines) {
+    PackageForm form;
+    std::array<bool, 9> seen{};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ConfigLine line = splitConfigLine(withoutMark(lines[i], i));
+        const ShownKey* shown = shownKeyOf(line.key);
+        if (shown == nullptr || seen[static_cast<std::size_t>(shown->key)]) {
+            continue;
+        }
+        seen[static_cast<std::size_t>(shown->key)] = true;
+        if (shown->key == Key::Enabled) {
+            form.enabled = serverNumber(line.value) != 0;
+        } else {
+            form.*(shown->field) = line.value;
+        }
+    }
+    return form;
+}
+
+std::string packageName(const std::vector<std::string>& lines) {
+    return parsePackage(lines).name;
+}
+
+std::optional<std::string> packageRefusal(const PackageForm& form) {
+    if (!form.enabled) {
+        return "Choose Yes or No for Enabled before saving.";
+    }
+    for (const auto& shown : shownKeys()) {
+        if (shown.field != nullptr &&
+            (form.*(shown.field)).find_first_of("\r\n") != std::string::npos) {
+            return std::string("The ") + shown.name + " cannot contain a line break.";
+        }
+    }
+    if (form.name.empty()) {
+        return "A package needs a name.";
+    }
+    if (!form.coreRequired.empty() && (form.coreRequired[0] < '0' || form.coreRequired[0] > '9')) {
+        return "The Core Required must begin with a digit, as in 100 or 100.1.0.";
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> packageLines(const std::vector<std::string>& oldLines,
+                                      const PackageForm& form) {
+    std::vector<std::string> lines;
+    lines.push_back(std::string("Enabled ") + (form.enabled.value_or(false) ? "1" : "0"));
+    lines.push_back("Name " + form.name);
+    for (const auto& shown : shownKeys()) {
+        if (shown.field != nullptr && shown.key != Key::Name && !(form.*(shown.field)).empty()) {
+            lines.push_back(std::string(shown.name) + " " + form.*(shown.field));
+        }
+    }
+    std::array<bool, 9> seen{};
+    for (std::size_t i = 0; i < oldLines.size(); ++i) {
+        const std::string_view text = withoutMark(oldLines[i], i);
+        const ConfigLine line = splitConfigLine(text);
+        if (line.key.empty() || isCommentKey(line.key)) {
+            continue;
+        }
+        if (const ShownKey* shown = shownKeyOf(line.key)) {
+            // The first line of a shown key is the form's; a later one counts to the
+            // server only for the keys that repeat.
+            const bool first = !seen[static_cast<std::size_t>(shown->key)];
+            seen[static_cast<std::size_t>(shown->key)] = true;
+            if (first || !shown->repeats) {
+                continue;
+            }
+        }
+        lines.emplace_back(text);
+    }
+    return lines;
+}
+
+}  // namespace kaj::admin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kaj::admin {
+
+// What the Package Info frame shows of a pkg.cfg: the first line of each key it
+// shows, as the server reads it.
+struct PackageForm {
+    std::optional<bool> enabled;  // nothing when the file has no Enabled line
+    std::string name;
+    std::string version;
+    std::string maintainer;
+    std::string email;
+    std::string requires_;
+    std::string conflicts;
+    std::string coreRequired;
+    std::string replaces;
+};
+
+PackageForm parsePackage(const std::vector<std::string>& lines);
+// The name the package list shows: the first Name line's value.
+std::string packageName(const std::vector<std::string>& lines);
+
+// Why the server could not start with the form saved, or nothing.
+std::optional<std::string> packageRefusal(const PackageForm& form);
+// The new pkg.cfg: Enabled, Name and the filled keys, then every line of the old
+// file the server still reads (keys the form does not show, later Requires,
+// Conflicts and Replaces lines) as it stood. Comments and blank lines go.
+std::vector<std::string> packageLines(const std::vector<std::string>& oldLines,
+                                      const PackageForm& form);
+
+}  // namespace kaj::admin
