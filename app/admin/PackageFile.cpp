@@ -1,6 +1,7 @@
 #include "PackageFile.h"
 
 #include <array>
+#include <optional>
 
 #include "AsciiCase.h"
 #include "ServerConfigLine.h"
@@ -60,6 +61,21 @@ std::string_view withoutMark(std::string_view line, std::size_t index) {
     return line;
 }
 
+// The first value of each shown key, nothing for a key the file lacks.
+std::array<std::optional<std::string>, 9> firstValues(const std::vector<std::string>& lines) {
+    std::array<std::optional<std::string>, 9> values;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ConfigLine line = splitConfigLine(withoutMark(lines[i], i));
+        if (const ShownKey* shown = shownKeyOf(line.key)) {
+            auto& value = values[static_cast<std::size_t>(shown->key)];
+            if (!value) {
+                value = line.value;
+            }
+        }
+    }
+    return values;
+}
+
 }  // namespace
 
 PackageForm parsePackage(const std::vector<std::string>& lines) {
@@ -109,9 +125,17 @@ std::vector<std::string> packageLines(const std::vector<std::string>& oldLines,
     std::vector<std::string> lines;
     lines.push_back(std::string("Enabled ") + (form.enabled.value_or(false) ? "1" : "0"));
     lines.push_back("Name " + form.name);
+    // An empty field is written only where the file had the key with an empty value,
+    // which the server reads differently from no line at all.
+    const auto before = firstValues(oldLines);
     for (const auto& shown : shownKeys()) {
-        if (shown.field != nullptr && shown.key != Key::Name && !(form.*(shown.field)).empty()) {
-            lines.push_back(std::string(shown.name) + " " + form.*(shown.field));
+        if (shown.field == nullptr || shown.key == Key::Name) {
+            continue;
+        }
+        const std::string& value = form.*(shown.field);
+        const auto& old = before[static_cast<std::size_t>(shown.key)];
+        if (!value.empty() || (old && old->empty())) {
+            lines.push_back(std::string(shown.name) + " " + value);
         }
     }
     std::array<bool, 9> seen{};

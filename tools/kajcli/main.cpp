@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "AdminCli.h"
 #include "CatalogueCli.h"
 #include "LaunchCli.h"
 #include "MapCli.h"
@@ -26,6 +27,10 @@ void printUsage() {
         "  launch --uo DIR --name NAME --ip IP --port PORT --account ACCOUNT\n"
         "         --password PASSWORD --client PATH [--no-start]\n"
         "                                 write login.cfg and uo.cfg and start the client\n"
+        "  accounts --pol DIR [--new NAME PASSWORD | --delete NAME | --set NAME FIELD VALUE]...\n"
+        "           [--save]             list (and change) the accounts of data/accounts.txt\n"
+        "  packages --pol DIR [--package INDEX [--set FIELD VALUE]... --save]\n"
+        "                                 list (and change) the packages' pkg.cfg files\n"
         "  render-art, render-map, map-height: see each command's own usage\n");
 }
 
@@ -41,6 +46,12 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "items") == 0 || std::strcmp(argv[1], "npcs") == 0) {
         return kaj::cli::runCatalogue(std::strcmp(argv[1], "npcs") == 0, argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "accounts") == 0) {
+        return kaj::cli::runAccounts(argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "packages") == 0) {
+        return kaj::cli::runPackages(argc - 2, argv + 2);
     }
     if (std::strcmp(argv[1], "launch") == 0) {
         return kaj::cli::runLaunch(argc - 2, argv + 2);

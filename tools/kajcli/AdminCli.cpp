@@ -1,0 +1,317 @@
+#include "AdminCli.h"
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AccountEditor.h"
+#include "CliArguments.h"
+#include "PackageManager.h"
+#include "TextRoutines.h"
+
+namespace kaj::cli {
+namespace {
+
+void writeLine(std::FILE* to, std::string_view line) {
+    std::fwrite(line.data(), 1, line.size(), to);
+    std::fputc('\n', to);
+}
+
+int refused(const std::string& message) {
+    writeLine(stderr, message);
+    return 1;
+}
+
+// "\n" in a multi-line value stands for a line break.
+std::string withLineBreaks(const std::string& value) {
+    std::string out;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size() && value[i + 1] == 'n') {
+            out += "\r\n";
+            ++i;
+        } else {
+            out.push_back(value[i]);
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> zeroOrOne(const std::string& value) {
+    if (value == "1" || value == "0") {
+        return value;
+    }
+    return std::nullopt;
+}
+
+// One step of the accounts command, as a person does it in the window; an empty
+// result is success, else the refusal.
+using Step = std::function<std::optional<std::string>(admin::AccountEditor&)>;
+
+int entryNamed(const admin::AccountEditor& editor, const std::string& text) {
+    const auto& entries = editor.entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].text == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+std::optional<std::string> setField(admin::AccountForm& form, const std::string& field,
+                                    const std::string& value) {
+    if (field == "name") {
+        form.name = value;
+    } else if (field == "password") {
+        form.password = value;
+    } else if (field == "enabled") {
+        form.enabled = value;
+    } else if (field == "banned") {
+        form.banned = value;
+    } else if (field == "cmdlevel") {
+        form.cmdLevel = value;
+    } else if (field == "cprops") {
+        form.cprops = withLineBreaks(value);
+    } else if (field == "misc") {
+        form.misc = withLineBreaks(value);
+    } else if (field == "privs") {
+        form.privileges = {};
+        std::size_t start = 0;
+        while (start <= value.size() && !value.empty()) {
+            const std::size_t comma = value.find(',', start);
+            const std::string name = console::trimBlanks(std::string_view(value).substr(
+                start, comma == std::string::npos ? comma : comma - start));
+            bool known = false;
+            for (std::size_t i = 0; i < admin::kPrivileges.size(); ++i) {
+                if (name == admin::kPrivileges[i]) {
+                    form.privileges[i] = known = true;
+                }
+            }
+            if (!known) {
+                return "The privilege " + name + " is not in the list.";
+            }
+            if (comma == std::string::npos) {
+                break;
+            }
+            start = comma + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+int accountsUsage() {
+    std::fprintf(stderr,
+                 "usage: kajcli accounts --pol DIR [--new NAME PASSWORD | --delete NAME |\n"
+                 "                       --set NAME FIELD VALUE]... [--save]\n"
+                 "  FIELD: name password enabled banned cmdlevel privs cprops misc\n");
+    return 2;
+}
+
+int packagesUsage() {
+    std::fprintf(
+        stderr,
+        "usage: kajcli packages --pol DIR [--package INDEX [--set FIELD VALUE]... --save]\n"
+        "  FIELD: enabled name version maintainer email requires conflicts "
+        "corerequired replaces\n");
+    return 2;
+}
+
+bool isAccountField(const std::string& field) {
+    for (const char* known :
+         {"name", "password", "enabled", "banned", "cmdlevel", "privs", "cprops", "misc"}) {
+        if (field == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string relativeFolder(const std::filesystem::path& folder, const std::filesystem::path& root) {
+    const std::string relative = folder.lexically_relative(root).generic_string();
+    if (relative.empty() || relative == ".") {
+        return "./";
+    }
+    return relative.back() == '/' ? relative : relative + "/";
+}
+
+}  // namespace
+
+int runAccounts(int argc, char** argv) {
+    std::string folder;
+    std::vector<Step> steps;
+    bool save = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string word = argv[i];
+        const int left = argc - i - 1;
+        if (word == "--pol" && left >= 1 && folder.empty()) {
+            folder = argv[++i];
+        } else if (word == "--save") {
+            save = true;
+        } else if (word == "--new" && left >= 2) {
+            const std::string name = argv[++i];
+            const std::string password = argv[++i];
+            steps.push_back(
+                [name, password](admin::AccountEditor& editor) -> std::optional<std::string> {
+                    if (auto refusal = editor.refuseNew()) {
+                        return refusal;
+                    }
+                    editor.cancel();
+                    if (console::trimBlanks(name).empty()) {
+                        return std::nullopt;
+                    }
+                    const auto added = editor.addPending(name);
+                    if (!added.entry) {
+                        return added.refusal;
+                    }
+                    auto form = editor.show(*added.entry);
+                    form.name = name;
+                    form.password = password;
+                    if (auto refusal = editor.apply(*added.entry, form)) {
+                        return refusal;
+                    }
+                    return std::nullopt;
+                });
+        } else if (word == "--delete" && left >= 1) {
+            const std::string name = argv[++i];
+            steps.push_back([name](admin::AccountEditor& editor) -> std::optional<std::string> {
+                const int entry = entryNamed(editor, name);
+                if (auto refusal = editor.refuseDelete(entry)) {
+                    return refusal;
+                }
+                editor.remove(entry);
+                editor.cancel();
+                return std::nullopt;
+            });
+        } else if (word == "--set" && left >= 3) {
+            const std::string name = argv[++i];
+            const std::string field = argv[++i];
+            const std::string value = argv[++i];
+            if (!isAccountField(field) ||
+                ((field == "enabled" || field == "banned") && !zeroOrOne(value))) {
+                return accountsUsage();
+            }
+            steps.push_back(
+                [name, field, value](admin::AccountEditor& editor) -> std::optional<std::string> {
+                    const int entry = entryNamed(editor, name);
+                    if (auto refusal = editor.refuseEdit(entry)) {
+                        return refusal;
+                    }
+                    auto form = editor.show(entry);
+                    if (auto refusal = setField(form, field, value)) {
+                        return refusal;
+                    }
+                    return editor.apply(entry, form);
+                });
+        } else {
+            return accountsUsage();
+        }
+    }
+    if (folder.empty()) {
+        return accountsUsage();
+    }
+    admin::AccountEditor editor{std::filesystem::path(folder)};
+    if (auto missing = editor.load()) {
+        return refused(*missing);
+    }
+    for (const auto& step : steps) {
+        if (auto refusal = step(editor)) {
+            return refused(*refusal);
+        }
+    }
+    if (save) {
+        if (auto failure = editor.save()) {
+            return refused(*failure);
+        }
+    }
+    for (const auto& entry : editor.entries()) {
+        writeLine(stdout, entry.text);
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int runPackages(int argc, char** argv) {
+    std::string folder;
+    std::optional<int> package;
+    std::vector<std::pair<std::string, std::string>> edits;
+    bool save = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string word = argv[i];
+        const int left = argc - i - 1;
+        if (word == "--pol" && left >= 1 && folder.empty()) {
+            folder = argv[++i];
+        } else if (word == "--package" && left >= 1 && !package) {
+            const auto index = parseInteger(argv[++i]);
+            if (!index || *index < 0 || *index > 0x7FFFFFFF) {
+                return packagesUsage();
+            }
+            package = static_cast<int>(*index);
+        } else if (word == "--set" && left >= 2 && package) {
+            const std::string field = argv[++i];
+            const std::string value = argv[++i];
+            edits.emplace_back(field, value);
+        } else if (word == "--save" && package) {
+            save = true;
+        } else {
+            return packagesUsage();
+        }
+    }
+    for (const auto& [field, value] : edits) {
+        bool known = field == "enabled" && zeroOrOne(value);
+        for (const char* name : {"name", "version", "maintainer", "email", "requires", "conflicts",
+                                 "corerequired", "replaces"}) {
+            known = known || field == name;
+        }
+        if (!known) {
+            return packagesUsage();
+        }
+    }
+    if (folder.empty()) {
+        return packagesUsage();
+    }
+    admin::PackageManager manager{std::filesystem::path(folder)};
+    manager.load();
+    if (package) {
+        if (auto refusal = manager.refuseEdit(
+                *package < static_cast<int>(manager.packages().size()) ? *package : -1)) {
+            return refused(*refusal);
+        }
+        auto form = manager.show(*package);
+        if (!form) {
+            return refused("Error");
+        }
+        for (const auto& [field, value] : edits) {
+            if (field == "enabled") {
+                form->enabled = value == "1";
+            } else if (field == "name") {
+                form->name = value;
+            } else if (field == "version") {
+                form->version = value;
+            } else if (field == "maintainer") {
+                form->maintainer = value;
+            } else if (field == "email") {
+                form->email = value;
+            } else if (field == "requires") {
+                form->requires_ = value;
+            } else if (field == "conflicts") {
+                form->conflicts = value;
+            } else if (field == "corerequired") {
+                form->coreRequired = value;
+            } else {
+                form->replaces = value;
+            }
+        }
+        if (save) {
+            if (auto failure = manager.save(*package, *form)) {
+                return refused(*failure);
+            }
+        }
+    }
+    for (const auto& entry : manager.packages()) {
+        writeLine(stdout, entry.name + "\t" + relativeFolder(entry.folder, manager.serverFolder()));
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace kaj::cli
