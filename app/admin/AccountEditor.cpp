@@ -102,6 +102,10 @@ std::string privilegesText(const std::array<bool, kPrivileges.size()>& ticked,
 AccountEditor::AccountEditor(std::filesystem::path serverFolder)
     : serverFolder_(std::move(serverFolder)), levels_(admin::commandLevels(serverFolder_)) {}
 
+void AccountEditor::setServerFolder(std::filesystem::path serverFolder) {
+    serverFolder_ = std::move(serverFolder);
+}
+
 std::filesystem::path AccountEditor::accountsFile() const {
     if (auto found = platform::findCaseInsensitive(serverFolder_, "data/accounts.txt",
                                                    platform::EntryKind::File)) {

@@ -38,6 +38,8 @@ class AccountEditor {
     };
 
     explicit AccountEditor(std::filesystem::path serverFolder);
+    // The folder the next Load Accounts reads (the setting may have changed).
+    void setServerFolder(std::filesystem::path serverFolder);
 
     // Load Accounts: the list anew from the file; the message when it is missing.
     std::optional<std::string> load();

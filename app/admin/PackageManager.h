@@ -21,6 +21,10 @@ class PackageManager {
     };
 
     explicit PackageManager(std::filesystem::path serverFolder);
+    // The folder the next Load Packages walks (the setting may have changed).
+    void setServerFolder(std::filesystem::path serverFolder) {
+        serverFolder_ = std::move(serverFolder);
+    }
 
     // Load Packages: every package below the server folder, in the walk's order.
     void load();

@@ -20,6 +20,10 @@ catalogue::CatalogueSource ConsoleHost::catalogueSource() const {
     return source;
 }
 
+std::filesystem::path ConsoleHost::serverFolder() const {
+    return catalogue::serverFolderFromText(state_.settings.polPath);
+}
+
 void ConsoleHost::loadItems() {
     catalogue::loadItemCatalogue(
         state_.catalogue, catalogueSource(),

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "AdminHost.h"
 #include "CatalogueHost.h"
 #include "CatalogueLoads.h"
 #include "CommandSender.h"
@@ -19,7 +20,8 @@ namespace kaj::console {
 // reads and writes the console state.
 class ConsoleHost : public catalogue::CatalogueHost,
                     public travel::TravelHost,
-                    public launcher::LauncherHost {
+                    public launcher::LauncherHost,
+                    public admin::AdminHost {
   public:
     ConsoleHost(ConsoleState& state, ConsoleServices& services,
                 std::function<void()> processEvents);
@@ -37,6 +39,7 @@ class ConsoleHost : public catalogue::CatalogueHost,
     ConsoleSettings& settings() override { return state_.settings; }
     bool& EditShard() override { return state_.EditShard; }
     platform::Shell& shell() override { return services_.shell; }
+    std::filesystem::path serverFolder() const override;
 
     // Where the catalogues load from: the script files when "Use Kaj Data Files"
     // is ticked, else the server folder.

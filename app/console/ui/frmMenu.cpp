@@ -8,6 +8,7 @@
 #include "CommandButtons.h"
 #include "CommandsPage.h"
 #include "FrmMessage.h"
+#include "FrmPackageManager.h"
 #include "LauncherPage.h"
 #include "QtText.h"
 #include "SelectAllOnFocus.h"
@@ -18,6 +19,7 @@
 #include "frmAddLocation.h"
 #include "frmCreateItem.h"
 #include "frmCreateNPC.h"
+#include "frmEditAccounts.h"
 #include "frmEditItems.h"
 #include "frmEditNPC.h"
 #include "frmMap.h"
@@ -56,7 +58,9 @@ frmMenu::frmMenu(ConsoleServices services, QWidget* parent)
         {"cmdCreateItem", &frmMenu::cmdCreateItem_Click},
         {"cmdCreateNPC", &frmMenu::cmdCreateNPC_Click},
         {"cmdEditItem", &frmMenu::cmdEditItem_Click},
-        {"cmdEditNPC", &frmMenu::cmdEditNPC_Click}};
+        {"cmdEditNPC", &frmMenu::cmdEditNPC_Click},
+        {"cmdEditAccounts", &frmMenu::cmdEditAccounts_Click},
+        {"cmdEditPKG", &frmMenu::cmdEditPKG_Click}};
     for (const auto& [name, handler] : catalogueButtons) {
         if (auto* button = findChild<QPushButton*>(name)) {
             connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
@@ -272,6 +276,10 @@ void frmMenu::Form_Unload() {
     if (createNpc_) {
         createNpc_->close();
         createNpc_.reset();
+    }
+    accounts_.reset();
+    if (packages_) {
+        packages_->close();
     }
 }
 

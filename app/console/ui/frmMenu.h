@@ -20,6 +20,10 @@ class frmMap;
 class frmAddLocation;
 class TravelPage;
 }  // namespace kaj::travel
+namespace kaj::admin {
+class frmEditAccounts;
+class FrmPackageManager;
+}  // namespace kaj::admin
 namespace kaj::launcher {
 class LauncherPage;
 }
@@ -91,6 +95,8 @@ class frmMenu : public QWidget {
     void cmdEditItem_Click();
     void cmdEditNPC_Click();
     void cmdSetupMakeDataFiles_Click();
+    void cmdEditAccounts_Click();
+    void cmdEditPKG_Click();
 
     // The About box, modeless; its caption and version are set at every opening.
     void showAbout();
@@ -108,6 +114,8 @@ class frmMenu : public QWidget {
     catalogue::frmCreateNPC* createNpcWindow() const { return createNpc_.get(); }
     catalogue::frmEditItems* editItemsWindow() const;
     catalogue::frmEditNPC* editNpcWindow() const;
+    admin::frmEditAccounts* accountsWindow() const { return accounts_.get(); }
+    admin::FrmPackageManager* packagesWindow() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -132,6 +140,8 @@ class frmMenu : public QWidget {
     void processEvents();
     void showMessage(std::string_view text);
     void placeCatalogueWindows();
+    // The server-file features need the server's folder; false, told, without one.
+    bool serverFolderIsSet();
 
     ConsoleServices services_;
     ConsoleState state_;
@@ -144,6 +154,8 @@ class frmMenu : public QWidget {
     std::unique_ptr<catalogue::frmCreateNPC> createNpc_;
     QPointer<catalogue::frmEditItems> editItems_;
     QPointer<catalogue::frmEditNPC> editNpc_;
+    std::unique_ptr<admin::frmEditAccounts> accounts_;
+    QPointer<admin::FrmPackageManager> packages_;
     CommandButtons* commandButtons_ = nullptr;
     CommandsPage* commands_ = nullptr;
     SetupPage* setup_ = nullptr;

@@ -59,12 +59,19 @@ void frmMenu::cmdCreateNPC_Click() {
     }
 }
 
+bool frmMenu::serverFolderIsSet() {
+    if (!state_.settings.polPath.empty()) {
+        return true;
+    }
+    showMessage(
+        "This feature is currently only available if you are running\r\n"
+        "Kaj locally to the server.  If you are running it locally then\r\n"
+        "check to make sure you have set the pol directory in setup.");
+    return false;
+}
+
 void frmMenu::cmdEditItem_Click() {
-    if (state_.settings.polPath.empty()) {
-        showMessage(
-            "This feature is currently only available if you are running\r\n"
-            "Kaj locally to the server.  If you are running it locally then\r\n"
-            "check to make sure you have set the pol directory in setup.");
+    if (!serverFolderIsSet()) {
         return;
     }
     if (!editItems_) {

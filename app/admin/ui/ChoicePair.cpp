@@ -1,0 +1,20 @@
+#include "ChoicePair.h"
+
+namespace kaj::admin {
+
+std::string choiceOf(const QRadioButton* yes, const QRadioButton* no) {
+    if (yes->isChecked()) {
+        return "1";
+    }
+    return no->isChecked() ? "0" : "";
+}
+
+void setChoice(QButtonGroup* group, QRadioButton* yes, QRadioButton* no, const std::string& value) {
+    // An exclusive group cannot be left with neither button checked.
+    group->setExclusive(false);
+    yes->setChecked(value == "1");
+    no->setChecked(value == "0");
+    group->setExclusive(true);
+}
+
+}  // namespace kaj::admin

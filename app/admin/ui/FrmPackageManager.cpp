@@ -1,0 +1,246 @@
+#include "FrmPackageManager.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ChoicePair.h"
+#include "EnterReleased.h"
+#include "LayoutHelpers.h"
+#include "QtText.h"
+#include "SelectAllOnFocus.h"
+
+namespace kaj::admin {
+namespace {
+
+using console::namedButton;
+using console::namedFrame;
+using platform::fromCp1252;
+using platform::toCp1252;
+
+}  // namespace
+
+FrmPackageManager::FrmPackageManager(AdminHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), host_(host), manager_(host.serverFolder()) {
+    setObjectName("FrmPackageManager");
+    setWindowTitle("Package Manager");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+
+    listFrame_ = namedFrame("FrameNames", "Name", this);
+    auto* names = new QVBoxLayout(listFrame_);
+    listPackageName = new QListWidget(listFrame_);
+    listPackageName->setObjectName("listPackageName");
+    names->addWidget(listPackageName);
+    left->addWidget(listFrame_, 1);
+
+    buttonFrame_ = namedFrame("FramePackageButtons", QString(), this);
+    auto* grid = new QGridLayout(buttonFrame_);
+    cmdEdit = namedButton("cmdEdit", "Edit", buttonFrame_);
+    cmdLoadPackages = namedButton("cmdLoadPackages", "Load Packages", buttonFrame_);
+    TextSearch = new QLineEdit(buttonFrame_);
+    TextSearch->setObjectName("TextSearch");
+    TextSearch->installEventFilter(new console::SelectAllOnFocus(this));
+    cmdSearch = namedButton("cmdSearch", "Search", buttonFrame_);
+    cmdSearchAgain = namedButton("cmdSearchAgain", "Search Again", buttonFrame_);
+    grid->addWidget(cmdEdit, 0, 0);
+    grid->addWidget(cmdLoadPackages, 0, 1);
+    grid->addWidget(TextSearch, 1, 0, 1, 2);
+    grid->addWidget(cmdSearch, 2, 0);
+    grid->addWidget(cmdSearchAgain, 2, 1);
+    left->addWidget(buttonFrame_);
+    layout->addLayout(left);
+    layout->addWidget(createInfo(), 1);
+
+    auto* enter = new console::EnterReleased(this);
+    TextSearch->installEventFilter(enter);
+    connect(enter, &console::EnterReleased::released, this, [this] { cmdSearch_Click(); });
+    connect(listPackageName, &QListWidget::currentRowChanged, this,
+            [this] { listPackageName_Click(); });
+    const std::pair<QPushButton*, void (FrmPackageManager::*)()> handlers[] = {
+        {cmdEdit, &FrmPackageManager::cmdEdit_Click},
+        {cmdLoadPackages, &FrmPackageManager::cmdLoadPackages_Click},
+        {cmdSearch, &FrmPackageManager::cmdSearch_Click},
+        {cmdSearchAgain, &FrmPackageManager::cmdSearchAgain_Click},
+        {cmdOk, &FrmPackageManager::cmdOk_Click},
+        {cmdCancel, &FrmPackageManager::cmdCancel_Click},
+    };
+    for (const auto& [button, handler] : handlers) {
+        connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    }
+    setEditing(false);
+    resize(560, 380);
+}
+
+QGroupBox* FrmPackageManager::createInfo() {
+    Frame2 = namedFrame("Frame2", "Package Info", this);
+    auto* grid = new QGridLayout(Frame2);
+    auto* enabledRow = new QHBoxLayout;
+    OptionEnabled = new QRadioButton("Yes", Frame2);
+    OptionEnabled->setObjectName("OptionEnabled");
+    OptionDisabled = new QRadioButton("No", Frame2);
+    OptionDisabled->setObjectName("OptionDisabled");
+    enabledGroup_ = new QButtonGroup(Frame2);
+    enabledGroup_->addButton(OptionEnabled);
+    enabledGroup_->addButton(OptionDisabled);
+    enabledRow->addWidget(OptionEnabled);
+    enabledRow->addWidget(OptionDisabled);
+    enabledRow->addStretch(1);
+    grid->addWidget(new QLabel("Enabled", Frame2), 0, 0);
+    grid->addLayout(enabledRow, 0, 1);
+    const std::pair<const char*, QLineEdit**> boxes[] = {
+        {"Name", &TextName},
+        {"Version", &TextVersion},
+        {"Maintainer", &TextMaintainer},
+        {"Email", &TextEmail},
+        {"Requires", &TextRequires},
+        {"Conflicts", &TextConflicts},
+        {"Core Required", &TextCoreRequired},
+        {"Replaces", &TextReplaces},
+    };
+    const char* names[] = {"TextName",     "TextVersion",   "TextMaintainer",   "TextEmail",
+                           "TextRequires", "TextConflicts", "TextCoreRequired", "TextReplaces"};
+    int row = 1;
+    for (const auto& [label, box] : boxes) {
+        *box = new QLineEdit(Frame2);
+        (*box)->setObjectName(names[row - 1]);
+        grid->addWidget(new QLabel(label, Frame2), row, 0);
+        grid->addWidget(*box, row, 1);
+        ++row;
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    cmdOk = namedButton("cmdOk", "OK", Frame2);
+    cmdCancel = namedButton("cmdCancel", "Cancel", Frame2);
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+    grid->addLayout(buttons, row, 0, 1, 2);
+    grid->setRowStretch(row + 1, 1);
+    return Frame2;
+}
+
+void FrmPackageManager::setEditing(bool editing) {
+    Frame2->setEnabled(editing);
+    listFrame_->setEnabled(!editing);
+    buttonFrame_->setEnabled(!editing);
+}
+
+void FrmPackageManager::clearFields() {
+    setChoice(enabledGroup_, OptionEnabled, OptionDisabled, "");
+    for (QLineEdit* box : {TextName, TextVersion, TextMaintainer, TextEmail, TextRequires,
+                           TextConflicts, TextCoreRequired, TextReplaces}) {
+        box->clear();
+    }
+}
+
+bool FrmPackageManager::LoadPkg(int index) {
+    const auto shown = manager_.show(index);
+    if (!shown) {
+        return false;
+    }
+    setChoice(enabledGroup_, OptionEnabled, OptionDisabled,
+              shown->enabled ? (*shown->enabled ? "1" : "0") : "");
+    const std::pair<QLineEdit*, const std::string*> values[] = {
+        {TextName, &shown->name},
+        {TextVersion, &shown->version},
+        {TextMaintainer, &shown->maintainer},
+        {TextEmail, &shown->email},
+        {TextRequires, &shown->requires_},
+        {TextConflicts, &shown->conflicts},
+        {TextCoreRequired, &shown->coreRequired},
+        {TextReplaces, &shown->replaces},
+    };
+    for (const auto& [box, value] : values) {
+        box->setText(fromCp1252(*value));
+    }
+    return true;
+}
+
+PackageForm FrmPackageManager::form() const {
+    PackageForm f;
+    const std::string enabled = choiceOf(OptionEnabled, OptionDisabled);
+    if (!enabled.empty()) {
+        f.enabled = enabled == "1";
+    }
+    f.name = toCp1252(TextName->text());
+    f.version = toCp1252(TextVersion->text());
+    f.maintainer = toCp1252(TextMaintainer->text());
+    f.email = toCp1252(TextEmail->text());
+    f.requires_ = toCp1252(TextRequires->text());
+    f.conflicts = toCp1252(TextConflicts->text());
+    f.coreRequired = toCp1252(TextCoreRequired->text());
+    f.replaces = toCp1252(TextReplaces->text());
+    return f;
+}
+
+void FrmPackageManager::cmdLoadPackages_Click() {
+    manager_.setServerFolder(host_.serverFolder());
+    manager_.load();
+    listPackageName->blockSignals(true);
+    listPackageName->clear();
+    for (const auto& name : manager_.names()) {
+        listPackageName->addItem(fromCp1252(name));
+    }
+    listPackageName->setCurrentRow(-1);
+    listPackageName->blockSignals(false);
+    current_ = -1;
+    clearFields();
+}
+
+void FrmPackageManager::listPackageName_Click() {
+    clearFields();
+    current_ = listPackageName->currentRow();
+    if (current_ >= 0 && !LoadPkg(current_)) {
+        host_.dialogs().message("Error");
+    }
+}
+
+void FrmPackageManager::cmdEdit_Click() {
+    if (const auto refusal = manager_.refuseEdit(listPackageName->currentRow())) {
+        host_.dialogs().message(*refusal);
+        return;
+    }
+    setEditing(true);
+}
+
+void FrmPackageManager::cmdOk_Click() {
+    const PackageForm f = form();
+    // What the server could not start with is said before the question.
+    if (const auto refusal = packageRefusal(f)) {
+        host_.dialogs().message(*refusal);
+        return;
+    }
+    if (host_.dialogs().askYesNo(kSavePackageQuestion)) {
+        if (const auto failure = manager_.save(current_, f)) {
+            host_.dialogs().message(*failure);
+        }
+    }
+    setEditing(false);
+}
+
+void FrmPackageManager::cmdCancel_Click() {
+    setEditing(false);
+    clearFields();
+    LoadPkg(current_);
+}
+
+void FrmPackageManager::showSearch(const ListSearch::Outcome& outcome) {
+    if (!outcome.found) {
+        host_.dialogs().message(outcome.message);
+        return;
+    }
+    listPackageName->setCurrentRow(*outcome.found);
+    cmdSearchAgain->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmPackageManager::cmdSearch_Click() {
+    showSearch(manager_.search(toCp1252(TextSearch->text())));
+}
+
+void FrmPackageManager::cmdSearchAgain_Click() {
+    showSearch(manager_.searchAgain());
+}
+
+}  // namespace kaj::admin
