@@ -13,6 +13,7 @@
 #include "CGlyphViewCtrl.h"
 #include "CTerrainViewCtrl.h"
 #include "FrmMessage.h"
+#include "FrmPackageManager.h"
 #include "LauncherPage.h"
 #include "RecordingDesktopInput.h"
 #include "RecordingDialogs.h"
@@ -23,6 +24,7 @@
 #include "frmAddLocation.h"
 #include "frmCreateItem.h"
 #include "frmCreateNPC.h"
+#include "frmEditAccounts.h"
 #include "frmEditItems.h"
 #include "frmEditNPC.h"
 #include "frmMap.h"
@@ -147,6 +149,21 @@ int main(int argc, char** argv) {
         menu.cmdEditNPC_Click();
         menu.editNpcWindow()->TabStrip1->setCurrentIndex(4);
         ok = save(menu.editNpcWindow(), out + "/edit-npc.png") && ok;
+    }
+    {
+        // The server-file windows with the demo server's files loaded and one chosen.
+        menu.cmdEditAccounts_Click();
+        auto* accounts = menu.accountsWindow();
+        accounts->cmdLoadAccounts->click();
+        accounts->listAccountNames->setCurrentRow(1);
+        ok = save(accounts, out + "/accounts.png") && ok;
+        accounts->close();
+        menu.cmdEditPKG_Click();
+        auto* packages = menu.packagesWindow();
+        packages->cmdLoadPackages->click();
+        packages->listPackageName->setCurrentRow(1);
+        ok = save(packages, out + "/packages.png") && ok;
+        packages->close();
     }
     menu.showAbout();
     ok = save(menu.aboutWindow(), out + "/about.png") && ok;

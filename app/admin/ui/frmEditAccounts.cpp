@@ -44,7 +44,7 @@ frmEditAccounts::frmEditAccounts(AdminHost& host, QWidget* parent)
     layout->addWidget(createListSide());
     layout->addWidget(createParameters(), 1);
     setEditing(false);
-    resize(640, 430);
+    resize(780, 470);
 }
 
 QWidget* frmEditAccounts::createListSide() {
@@ -159,6 +159,11 @@ QGroupBox* frmEditAccounts::createParameters() {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(Qt::Unchecked);
     }
+    // Every privilege shows at once, whole.
+    ListPrivs->setMinimumWidth(ListPrivs->fontMetrics().horizontalAdvance("seeinvisitems") + 48);
+    ListPrivs->setMinimumHeight(ListPrivs->sizeHintForRow(0) * ListPrivs->count() + 6);
+    ListPrivs->setMaximumWidth(ListPrivs->minimumWidth());
+    ListPrivs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->addWidget(new QLabel("Default Privs", Frame1), 4, 0, Qt::AlignTop);
     grid->addWidget(ListPrivs, 4, 1, 2, 1);
 
@@ -172,8 +177,13 @@ QGroupBox* frmEditAccounts::createParameters() {
     TextMisc->setLineWrapMode(QPlainTextEdit::NoWrap);
     grid->addWidget(new QLabel("Miscellaneous", Frame1), 6, 0, Qt::AlignTop);
     grid->addWidget(TextMisc, 6, 1, 1, 3);
+    for (QPlainTextEdit* edit : {TextCProps, TextMisc}) {
+        // Tabs keep their place in the lines, at a width that leaves room for them.
+        edit->setTabStopDistance(edit->fontMetrics().horizontalAdvance(' ') * 4);
+    }
     grid->setRowStretch(4, 1);
     grid->setRowStretch(6, 1);
+    grid->setColumnStretch(3, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
