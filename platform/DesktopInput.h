@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "KeyScript.h"
+#include "WindowChoice.h"
 
 namespace kaj::platform {
 
@@ -20,16 +23,23 @@ struct TypingOutcome {
     std::string error;
 };
 
-// Finds and activates top-level windows by title and types key strokes into the
-// window that has the focus. Titles are Windows-1252 text.
+// Lists and activates top-level windows and types key strokes into the window
+// that has the focus. Titles are Windows-1252 text.
 class DesktopInput {
   public:
     virtual ~DesktopInput() = default;
-    // An exact title is preferred; failing that, a window whose title begins with it.
-    virtual ActivationOutcome activateWindow(std::string_view title) = 0;
+    // Every top-level window; nothing when there is no desktop to look on.
+    virtual std::optional<std::vector<ListedWindow>> listWindows() = 0;
+    // Gives a listed window the keyboard focus.
+    virtual ActivationOutcome activate(std::uint64_t window) = 0;
     virtual TypingOutcome typeKeys(const std::vector<KeyStroke>& strokes) = 0;
-    // Why the last activation found no desktop, as a sentence naming the cause.
+    // Why the last listing found no desktop, as a sentence naming the cause.
     virtual std::string desktopProblem() const { return {}; }
+    // What to add when no client window was found, for desktops that hide windows.
+    virtual std::string noClientHint() const { return {}; }
+
+    // An exact title is preferred; failing that, a window whose title begins with it.
+    ActivationOutcome activateWindow(std::string_view title);
 };
 
 }  // namespace kaj::platform

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kaj::platform {
 
@@ -12,8 +16,18 @@ class Shell {
     virtual ~Shell() = default;
     // Returns false when nothing could be started.
     virtual bool open(const std::string& target, const std::filesystem::path& workingFolder) = 0;
-    // Why the last open failed, as words for the user; empty when it did not fail.
+    // Runs a program itself (never through Wine) with arguments, in a working folder,
+    // with variables added to its environment. Returns false when it could not start.
+    virtual bool start(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::filesystem::path& workingFolder,
+                       const std::vector<std::pair<std::string, std::string>>& environment) {
+        (void)program, (void)arguments, (void)workingFolder, (void)environment;
+        return false;
+    }
+    // Why the last open or start failed, as words for the user; empty when it did not.
     virtual std::string lastFailure() const { return {}; }
+    // The process the last successful open or start began, when known.
+    virtual std::optional<std::uint64_t> lastStartedProcess() const { return std::nullopt; }
 };
 
 enum class ShellTargetKind { Address, WindowsProgram, Program, Document };

@@ -1,6 +1,7 @@
 #include "CommandSender.h"
 
 #include "KeyScript.h"
+#include "Processes.h"
 
 namespace kaj::console {
 namespace {
@@ -27,9 +28,33 @@ std::string buildKeyScript(const std::string& command, bool userCommand, bool se
     return script;
 }
 
+std::optional<std::vector<platform::ListedWindow>> clientWindows(platform::DesktopInput& desktop,
+                                                                 const ClientRule& rule) {
+    const auto windows = desktop.listWindows();
+    if (!windows) {
+        return std::nullopt;
+    }
+    return platform::fittingWindows(*windows, rule);
+}
+
+std::optional<platform::ListedWindow> targetWindow(
+    const std::vector<platform::ListedWindow>& fitting, const ClientTarget& target) {
+    std::function<bool(std::uint64_t)> started;
+    if (target.launchedProcess) {
+        started = [launched = *target.launchedProcess](std::uint64_t process) {
+            return process == launched || platform::isSameOrDescendant(process, launched);
+        };
+    }
+    return platform::chooseClientWindow(fitting, target.chosenWindow, started);
+}
+
 CommandSender::CommandSender(platform::DesktopInput& desktop, platform::Dialogs& dialogs,
-                             std::function<void()> processEvents)
-    : desktop_(desktop), dialogs_(dialogs), processEvents_(std::move(processEvents)) {}
+                             std::function<void()> processEvents,
+                             std::function<ClientTarget()> target)
+    : desktop_(desktop),
+      dialogs_(dialogs),
+      processEvents_(std::move(processEvents)),
+      target_(std::move(target)) {}
 
 void CommandSender::SendCommand(const std::string& command, bool& userCommand, bool sendEnter) {
     ClearOnExit clear(userCommand);
@@ -48,7 +73,20 @@ void CommandSender::SendCommand(const std::string& command, bool& userCommand, b
         return;
     }
 
-    switch (desktop_.activateWindow(kClientWindowTitle)) {
+    const ClientTarget target = target_ ? target_() : ClientTarget{};
+    const auto fitting = clientWindows(desktop_, target.rule);
+    if (!fitting) {
+        dialogs_.message(desktop_.desktopProblem());
+        return;
+    }
+    const auto window = targetWindow(*fitting, target);
+    if (!window) {
+        const std::string hint = desktop_.noClientHint();
+        dialogs_.message(hint.empty() ? std::string(kClientNotRunning)
+                                      : std::string(kClientNotRunning) + "\r\n\r\n" + hint);
+        return;
+    }
+    switch (desktop_.activate(window->id)) {
         case platform::ActivationOutcome::NotFound:
             dialogs_.message(kClientNotRunning);
             return;

@@ -6,7 +6,19 @@ ConsoleHost::ConsoleHost(ConsoleState& state, ConsoleServices& services,
                          std::function<void()> processEvents)
     : state_(state),
       services_(services),
-      sender_(services.desktop, services.dialogs, std::move(processEvents)) {}
+      sender_(services.desktop, services.dialogs, std::move(processEvents),
+              [this] { return clientTarget(); }) {}
+
+ClientTarget ConsoleHost::clientTarget() const {
+    return {{state_.settings.clientKind, state_.settings.clientTitle},
+            state_.chosenClientWindow,
+            state_.launchedClientProcess};
+}
+
+std::vector<platform::ListedWindow> ConsoleHost::clientWindows() {
+    return console::clientWindows(services_.desktop, clientTarget().rule)
+        .value_or(std::vector<platform::ListedWindow>{});
+}
 
 void ConsoleHost::SendCommand(const std::string& command) {
     sender_.SendCommand(command, state_.UserCommand, state_.settings.isOn(Option::SendEnter));

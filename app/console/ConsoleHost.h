@@ -40,10 +40,15 @@ class ConsoleHost : public catalogue::CatalogueHost,
     bool& EditShard() override { return state_.EditShard; }
     platform::Shell& shell() override { return services_.shell; }
     std::filesystem::path serverFolder() const override;
+    void clientStarted(std::uint64_t process) override { state_.launchedClientProcess = process; }
 
     // Where the catalogues load from: the script files when "Use Kaj Data Files"
     // is ticked, else the server folder.
     catalogue::CatalogueSource catalogueSource() const;
+    // Which windows count as the client and which of them gets the commands.
+    ClientTarget clientTarget() const;
+    // The windows that count as the client now, the best first.
+    std::vector<platform::ListedWindow> clientWindows();
     ConsoleState& state() { return state_; }
     ConsoleServices& services() { return services_; }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ struct ConsoleState {
     bool ProbablyFirstTime = false;  // Kaj.ini was missing at start
     bool Shutdown = false;           // the main window is closing
     bool EditShard = false;          // the Launcher tab is editing a shard
+    // The client window the user chose among several, and the process the
+    // launcher started last, whose window is preferred.
+    std::optional<std::uint64_t> chosenClientWindow;
+    std::optional<std::uint64_t> launchedClientProcess;
     UserCommandModes userCommands;
     catalogue::CatalogueState catalogue;
     travel::TravelState travel;

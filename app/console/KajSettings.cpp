@@ -23,6 +23,8 @@ enum class Key {
     LastClient,
     Option,
     UserCommand,
+    ClientKind,
+    ClientTitle,
 };
 
 struct Pattern {
@@ -58,6 +60,8 @@ const std::vector<Pattern>& patterns() {
             {"STAYONTOP=", Key::Option, 3},
             {"DRAWSTATICS=", Key::Option, 4},
             {"USEKAJSCRIPTS=", Key::Option, 5},
+            {"CLIENTKIND=", Key::ClientKind, 0},
+            {"CLIENTTITLE=", Key::ClientTitle, 0},
         };
         for (int slot = 0; slot < kUserCommandSlots; ++slot) {
             p.push_back({"USERCMD" + std::to_string(slot) + "=", Key::UserCommand, slot});
@@ -169,6 +173,12 @@ void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& li
                     settings.ListUserCommands[pattern.index] =
                         value.empty() ? kEmptyUserCommand : value;
                     break;
+                case Key::ClientKind:
+                    settings.clientKind = clientKindNamed(value);
+                    break;
+                case Key::ClientTitle:
+                    settings.clientTitle = std::move(value);
+                    break;
             }
             break;
         }
@@ -199,7 +209,32 @@ std::vector<std::string> iniLines(const ConsoleSettings& settings) {
     for (int slot = 0; slot < kUserCommandSlots; ++slot) {
         lines.push_back("USERCMD" + std::to_string(slot) + "=" + settings.ListUserCommands[slot]);
     }
+    lines.push_back(std::string("CLIENTKIND=") + clientKindName(settings.clientKind));
+    lines.push_back("CLIENTTITLE=" + settings.clientTitle);
     return lines;
+}
+
+const char* clientKindName(platform::ClientKind kind) {
+    switch (kind) {
+        case platform::ClientKind::ClassicUO:
+            return "classicuo";
+        case platform::ClientKind::Custom:
+            return "custom";
+        case platform::ClientKind::Classic:
+            break;
+    }
+    return "classic";
+}
+
+platform::ClientKind clientKindNamed(std::string_view name) {
+    const std::string upper = toUpperAscii(name);
+    if (upper == "CLASSICUO") {
+        return platform::ClientKind::ClassicUO;
+    }
+    if (upper == "CUSTOM") {
+        return platform::ClientKind::Custom;
+    }
+    return platform::ClientKind::Classic;
 }
 
 std::string userCommandCaption(const std::string& entry) {

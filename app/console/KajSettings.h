@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TextFile.h"
+#include "WindowChoice.h"
 
 namespace kaj::console {
 
@@ -44,6 +45,8 @@ struct ConsoleSettings {
     std::vector<std::string> ListServers;                          // shard records, sorted
     std::vector<std::string> ListShards;  // entry i is the name of ListServers[i]
     std::array<std::string, kUserCommandSlots> ListUserCommands;
+    platform::ClientKind clientKind = platform::ClientKind::Classic;  // which windows are the client
+    std::string clientTitle;  // the custom client's title
 
     ConsoleSettings();
 
@@ -62,6 +65,11 @@ struct ConsoleSettings {
 // the shard lists are cleared first, keys absent from the lines stay as they were.
 void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& lines);
 std::vector<std::string> iniLines(const ConsoleSettings& settings);
+
+// The client kinds as Kaj.ini names them: classic, classicuo, custom (any case;
+// anything else reads as classic).
+const char* clientKindName(platform::ClientKind kind);
+platform::ClientKind clientKindNamed(std::string_view name);
 
 // The caption of a user-command entry: the part before the first "|".
 std::string userCommandCaption(const std::string& entry);

@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "ClassicUOStart.h"
 #include "FileLookup.h"
+#include "Processes.h"
 #include "TextFile.h"
 #include "TextRoutines.h"
 
@@ -57,6 +59,7 @@ std::string writeFailure(const fs::path& file, const std::string& reason) {
            "). The client was not started.";
 }
 
+
 }  // namespace
 
 std::string OSIEncrypt(std::string_view password) {
@@ -106,11 +109,54 @@ std::vector<std::string> uoCfgLines(const std::vector<std::string>& oldLines,
     return lines;
 }
 
+namespace {
+
+LaunchOutcome fail(std::string message) {
+    return LaunchOutcome{false, {std::move(message)}, std::nullopt};
+}
+
+LaunchOutcome launchClassicUO(const LaunchRequest& request, platform::Shell& shell) {
+    const auto program = clientProgram(request.shard.client);
+    if (!program) {
+        return fail(kClientMissing);
+    }
+    const std::string uoFolder = withSeparator(request.uoFolder);
+    if (auto refusal = classicUORefusal(request.shard, uoFolder)) {
+        return fail(*refusal);
+    }
+    const auto settings = classicUOSettingsFile(
+        fs::absolute(request.settingsFolder.empty() ? fs::path(".") : request.settingsFolder),
+        request.shard.name);
+    platform::WriteOptions privateFile;
+    privateFile.ownerOnly = true;
+    if (const auto written = platform::writeFileReplacing(
+            settings, classicUOSettings(request.shard, uoFolder, platform::machineName()),
+            privateFile);
+        !written.ok) {
+        return fail(writeFailure(settings, written.error));
+    }
+    if (!request.start) {
+        return {};
+    }
+    // Under XWayland, where typed keys reach it, rather than natively on Wayland.
+    const std::vector<std::pair<std::string, std::string>> environment = {
+        {"SDL_VIDEO_DRIVER", "x11"}, {"SDL_VIDEODRIVER", "x11"}};
+    if (!shell.start(program->string(), classicUOArguments(settings, request.shard, uoFolder),
+                     fs::path(console::GetPath(request.shard.client)), environment)) {
+        const std::string reason = shell.lastFailure();
+        return fail("The client could not be started" + (reason.empty() ? "" : ": " + reason) +
+                    ".");
+    }
+    return {true, {}, shell.lastStartedProcess()};
+}
+
+}  // namespace
+
 LaunchOutcome launchClient(const LaunchRequest& request, platform::Shell& shell) {
+    if (isClassicUO(request.shard.client)) {
+        return launchClassicUO(request, shell);
+    }
     const std::string folder = withSeparator(request.uoFolder);
-    const auto fail = [](std::string message) {
-        return LaunchOutcome{false, {std::move(message)}};
-    };
 
     const auto loginCfg = clientFile(folder, "login.cfg");
     if (!loginCfg) {
@@ -152,7 +198,7 @@ LaunchOutcome launchClient(const LaunchRequest& request, platform::Shell& shell)
         return fail("The client could not be started" + (reason.empty() ? "" : ": " + reason) +
                     ".");
     }
-    return {};
+    return {true, {}, shell.lastStartedProcess()};
 }
 
 }  // namespace kaj::launcher

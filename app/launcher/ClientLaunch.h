@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,16 +32,20 @@ struct LaunchRequest {
     std::string uoFolder;  // the Ultima Online directory, as the settings hold it
     ShardFields shard;     // the six boxes as they stand
     bool start = true;     // false: write the files, start nothing
+    std::filesystem::path settingsFolder;  // where ClassicUO's settings for a shard go
 };
 
 struct LaunchOutcome {
     bool ok = true;
     std::vector<std::string> messages;  // what the user is told, in order
+    std::optional<std::uint64_t> startedProcess;
 };
 
 // Points the client at the shard through login.cfg and uo.cfg (each written whole
 // or not at all, keeping its permissions) and starts the client program through
 // the shell in its own folder. Stops at the first file it cannot find or write.
+// ClassicUO is started instead with the shard on its command line and the
+// password in an owner-only settings file; its login.cfg and uo.cfg stay as they are.
 LaunchOutcome launchClient(const LaunchRequest& request, platform::Shell& shell);
 
 }  // namespace kaj::launcher

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+
 #include "Dialogs.h"
 #include "KajSettings.h"
 #include "Shell.h"
@@ -17,6 +20,10 @@ class LauncherHost {
     virtual bool& EditShard() = 0;
     virtual platform::Dialogs& dialogs() = 0;
     virtual platform::Shell& shell() = 0;
+    // The console's own folder, where ClassicUO's settings for each shard go.
+    virtual std::filesystem::path programFolder() const = 0;
+    // The client the launcher started: its window is chosen without asking.
+    virtual void clientStarted(std::uint64_t process) = 0;
 };
 
 }  // namespace kaj::launcher

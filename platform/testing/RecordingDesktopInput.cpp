@@ -1,28 +1,38 @@
 #include "RecordingDesktopInput.h"
 
 #include "Cp1252.h"
-#include "WindowChoice.h"
 
 namespace kaj::platform {
 
-ActivationOutcome RecordingDesktopInput::activateWindow(std::string_view title) {
-    activationRequests.emplace_back(title);
+std::optional<std::vector<ListedWindow>> RecordingDesktopInput::listWindows() {
     if (!noDesktop.empty()) {
+        return std::nullopt;
+    }
+    std::vector<ListedWindow> listed;
+    for (const auto& title : windowTitles) {
+        listed.push_back({listed.size() + 1, title, {}, 0, {}});
+    }
+    listed.insert(listed.end(), windows.begin(), windows.end());
+    return listed;
+}
+
+ActivationOutcome RecordingDesktopInput::activate(std::uint64_t window) {
+    const auto listed = listWindows();
+    if (!listed) {
         return ActivationOutcome::NoDesktop;
     }
-    std::vector<ListedWindow> windows;
-    for (const auto& candidate : windowTitles) {
-        windows.push_back({windows.size() + 1, candidate});
+    for (const auto& candidate : *listed) {
+        if (candidate.id == window) {
+            activationRequests.push_back(candidate.title);
+            if (failFocus) {
+                return ActivationOutcome::NotFocused;
+            }
+            activeWindow = candidate.title;
+            activeWindowId = candidate.id;
+            return ActivationOutcome::Activated;
+        }
     }
-    const auto found = pickWindow(windows, title);
-    if (!found) {
-        return ActivationOutcome::NotFound;
-    }
-    if (failFocus) {
-        return ActivationOutcome::NotFocused;
-    }
-    activeWindow = found->title;
-    return ActivationOutcome::Activated;
+    return ActivationOutcome::NotFound;
 }
 
 TypingOutcome RecordingDesktopInput::typeKeys(const std::vector<KeyStroke>& strokes) {

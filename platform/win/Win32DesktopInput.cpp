@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Cp1252.h"
+#include "Processes.h"
 #include "WindowChoice.h"
 
 namespace kaj::platform::win {
@@ -108,14 +109,17 @@ void appendModifiers(std::vector<INPUT>& inputs, std::uint8_t modifiers, bool do
 
 }  // namespace
 
-ActivationOutcome Win32DesktopInput::activateWindow(std::string_view title) {
+std::optional<std::vector<ListedWindow>> Win32DesktopInput::listWindows() {
     std::vector<ListedWindow> windows;
     EnumWindows(&collectWindow, reinterpret_cast<LPARAM>(&windows));
-    const auto picked = pickWindow(windows, title);
-    if (!picked) {
+    return windows;
+}
+
+ActivationOutcome Win32DesktopInput::activate(std::uint64_t window) {
+    const HWND found = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
+    if (!IsWindow(found)) {
         return ActivationOutcome::NotFound;
     }
-    const HWND found = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(picked->id));
     if (IsIconic(found)) {
         ShowWindow(found, SW_RESTORE);
     }

@@ -10,7 +10,8 @@ namespace kaj::platform::win {
 // activates it, SendInput types (Unicode key events for characters).
 class Win32DesktopInput : public DesktopInput {
   public:
-    ActivationOutcome activateWindow(std::string_view title) override;
+    std::optional<std::vector<ListedWindow>> listWindows() override;
+    ActivationOutcome activate(std::uint64_t window) override;
     TypingOutcome typeKeys(const std::vector<KeyStroke>& strokes) override;
 };
 

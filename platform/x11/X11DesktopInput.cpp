@@ -2,6 +2,8 @@
 
 #include <X11/Xlib.h>
 
+#include <cstdlib>
+
 #include "X11WindowActivator.h"
 
 namespace kaj::platform::x11 {
@@ -30,15 +32,34 @@ Display* X11DesktopInput::connection() {
     return display_;
 }
 
-ActivationOutcome X11DesktopInput::activateWindow(std::string_view title) {
+std::optional<std::vector<ListedWindow>> X11DesktopInput::listWindows() {
+    Display* display = connection();
+    if (display == nullptr) {
+        return std::nullopt;
+    }
+    return X11WindowActivator(display).topLevelWindows();
+}
+
+ActivationOutcome X11DesktopInput::activate(std::uint64_t window) {
     Display* display = connection();
     if (display == nullptr) {
         return ActivationOutcome::NoDesktop;
     }
     X11WindowActivator activator(display);
-    const auto outcome = activator.activate(title);
+    const auto outcome = activator.activate(static_cast<Window>(window));
     target_ = activator.activated();
     return outcome;
+}
+
+std::string X11DesktopInput::noClientHint() const {
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (wayland == nullptr || *wayland == '\0') {
+        return {};
+    }
+    return "This desktop runs Wayland, and a client running natively on Wayland cannot "
+           "receive typed commands. Start the client under XWayland: the classic client "
+           "under Wine does so by itself; start ClassicUO with SDL_VIDEODRIVER=x11 (the "
+           "launcher does).";
 }
 
 TypingOutcome X11DesktopInput::typeKeys(const std::vector<KeyStroke>& strokes) {

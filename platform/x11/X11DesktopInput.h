@@ -16,9 +16,12 @@ class X11DesktopInput : public DesktopInput {
     explicit X11DesktopInput(TypingTimings timings = {});
     ~X11DesktopInput() override;
 
-    ActivationOutcome activateWindow(std::string_view title) override;
+    std::optional<std::vector<ListedWindow>> listWindows() override;
+    ActivationOutcome activate(std::uint64_t window) override;
     TypingOutcome typeKeys(const std::vector<KeyStroke>& strokes) override;
     std::string desktopProblem() const override { return problem_; }
+    // On a Wayland desktop only X11 clients (under XWayland) can be typed into.
+    std::string noClientHint() const override;
 
   private:
     Display* connection();

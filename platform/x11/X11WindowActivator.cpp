@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "Cp1252.h"
+#include "Processes.h"
 #include "X11ErrorTrap.h"
 
 namespace kaj::platform::x11 {
@@ -110,6 +111,59 @@ bool X11WindowActivator::windowManagerSupportsActivation() const {
     return false;
 }
 
+ListedWindow X11WindowActivator::describe(Window window) const {
+    ListedWindow listed{window, titleOf(window), {}, 0, {}};
+    XClassHint hint{};
+    if (XGetClassHint(display_, window, &hint) != 0) {
+        if (hint.res_class != nullptr) {
+            listed.windowClass = hint.res_class;
+        }
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    }
+    const auto pid = longListProperty(display_, window, atom(display_, "_NET_WM_PID"), XA_CARDINAL);
+    if (!pid.empty()) {
+        listed.processId = pid.front();
+        listed.processName = processName(listed.processId);
+    }
+    return listed;
+}
+
+// The window a window manager's frame holds: the one that carries WM_STATE.
+std::optional<Window> X11WindowActivator::clientBelow(Window frame, int depth) const {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display_, frame, atom(display_, "WM_STATE"), 0, 0, False,
+                           AnyPropertyType, &type, &format, &count, &after, &data) == Success) {
+        if (data != nullptr) {
+            XFree(data);
+        }
+        if (type != None) {
+            return frame;
+        }
+    }
+    if (depth == 0) {
+        return std::nullopt;
+    }
+    Window rootReturn = 0;
+    Window parentReturn = 0;
+    Window* children = nullptr;
+    unsigned int count2 = 0;
+    std::optional<Window> found;
+    if (XQueryTree(display_, frame, &rootReturn, &parentReturn, &children, &count2) != 0) {
+        for (unsigned int i = 0; i < count2 && !found; ++i) {
+            found = clientBelow(children[i], depth - 1);
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+    }
+    return found;
+}
+
 std::vector<ListedWindow> X11WindowActivator::topLevelWindows() const {
     X11ErrorTrap trap(display_);
     std::vector<ListedWindow> windows;
@@ -117,10 +171,14 @@ std::vector<ListedWindow> X11WindowActivator::topLevelWindows() const {
     if (windowManagerSupportsActivation()) {
         for (auto id :
              longListProperty(display_, root, atom(display_, "_NET_CLIENT_LIST"), XA_WINDOW)) {
-            windows.push_back({id, titleOf(id)});
+            windows.push_back(describe(id));
         }
-        return windows;
+        if (!windows.empty()) {
+            return windows;
+        }
     }
+    // No list (no window manager, or one that keeps none): the mapped windows below
+    // the root, each the client its frame holds when a window manager framed it.
     Window rootReturn = 0;
     Window parentReturn = 0;
     Window* children = nullptr;
@@ -132,7 +190,7 @@ std::vector<ListedWindow> X11WindowActivator::topLevelWindows() const {
         if (!isViewable(display_, children[i])) {
             continue;
         }
-        windows.push_back({children[i], titleOf(children[i])});
+        windows.push_back(describe(clientBelow(children[i], 3).value_or(children[i])));
     }
     if (children != nullptr) {
         XFree(children);
@@ -198,35 +256,44 @@ ActivationOutcome X11WindowActivator::activate(std::string_view title) {
     if (!window) {
         return ActivationOutcome::NotFound;
     }
+    return activate(*window);
+}
+
+ActivationOutcome X11WindowActivator::activate(Window window) {
+    X11ErrorTrap trap(display_);
     activated_ = 0;
-    if (windowHasFocus(display_, *window)) {
-        activated_ = *window;
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display_, window, &attributes) == 0) {
+        return ActivationOutcome::NotFound;  // it closed since it was listed
+    }
+    if (windowHasFocus(display_, window)) {
+        activated_ = window;
         return ActivationOutcome::Activated;
     }
     const bool throughWindowManager = windowManagerSupportsActivation();
-    requestActivation(*window, throughWindowManager);
+    requestActivation(window, throughWindowManager);
 
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
     const auto deadline = start + focusTimeout_;
     bool fellBack = !throughWindowManager;
     while (Clock::now() < deadline) {
-        if (windowHasFocus(display_, *window)) {
-            activated_ = *window;
+        if (windowHasFocus(display_, window)) {
+            activated_ = window;
             return ActivationOutcome::Activated;
         }
         // A window manager may refuse or delay the request; setting the focus
         // directly then still brings the keys to the right window.
         if (!fellBack && Clock::now() - start > focusTimeout_ / 3) {
-            requestActivation(*window, false);
+            requestActivation(window, false);
             fellBack = true;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    if (!windowHasFocus(display_, *window)) {
+    if (!windowHasFocus(display_, window)) {
         return ActivationOutcome::NotFocused;
     }
-    activated_ = *window;
+    activated_ = window;
     return ActivationOutcome::Activated;
 }
 

@@ -24,15 +24,21 @@ class X11WindowActivator {
     explicit X11WindowActivator(
         Display* display, std::chrono::milliseconds focusTimeout = std::chrono::milliseconds(1500));
 
+    // The client windows: the window manager's list when it keeps one, else the
+    // windows below the root that carry WM_STATE (or, without a window manager,
+    // the root's mapped children), with their class and process.
     std::vector<ListedWindow> topLevelWindows() const;
     std::optional<Window> findWindow(std::string_view title) const;
     ActivationOutcome activate(std::string_view title);
+    ActivationOutcome activate(Window window);
     // The window the last successful activate() gave the focus to.
     Window activated() const { return activated_; }
 
   private:
     bool windowManagerSupportsActivation() const;
     std::string titleOf(Window window) const;
+    ListedWindow describe(Window window) const;
+    std::optional<Window> clientBelow(Window frame, int depth) const;
     void requestActivation(Window window, bool throughWindowManager);
 
     Display* display_;

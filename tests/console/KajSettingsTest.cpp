@@ -112,8 +112,11 @@ TEST(KajSettings, SavedFileListsKeysInOrderAndReadsBackWhole) {
     EXPECT_EQ(lines[21], "NPCTOP=30");
     EXPECT_EQ(lines[22], "SERVER=Alpha|a|1|a|b|c");
     EXPECT_EQ(lines[24], "USERCMD0=Where|where");
-    EXPECT_EQ(lines.back(), "USERCMD23= | ");
-    EXPECT_EQ(lines.size(), 24u + 24u);
+    EXPECT_EQ(lines[47], "USERCMD23= | ");
+    // The client the commands go to comes last, after the keys of older files.
+    EXPECT_EQ(lines[48], "CLIENTKIND=classic");
+    EXPECT_EQ(lines.back(), "CLIENTTITLE=");
+    EXPECT_EQ(lines.size(), 24u + 24u + 2u);
 
     TempFolder folder;
     const auto file = folder / "Kaj.ini";
@@ -143,6 +146,29 @@ TEST(KajSettings, MissingFileIsReportedAndAFailedSaveKeepsTheOldFile) {
     const auto result = saveIniFile(file, s);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(TempFolder::read(file), "POLPATH=old\r\n");
+}
+
+}  // namespace
+}  // namespace kaj::console
+
+namespace kaj::console {
+namespace {
+
+TEST(KajSettings, TheClientKindAndTitleReadBackAndUnknownKindsAreClassic) {
+    ConsoleSettings settings;
+    applyIniLines(settings, {"clientkind=ClassicUO", "CLIENTTITLE= My Shard "});
+    EXPECT_EQ(settings.clientKind, platform::ClientKind::ClassicUO);
+    EXPECT_EQ(settings.clientTitle, "My Shard");
+    applyIniLines(settings, {"CLIENTKIND=custom"});
+    EXPECT_EQ(settings.clientKind, platform::ClientKind::Custom);
+    EXPECT_EQ(settings.clientTitle, "My Shard");  // absent keys keep their values
+    applyIniLines(settings, {"CLIENTKIND=razor"});
+    EXPECT_EQ(settings.clientKind, platform::ClientKind::Classic);
+    ConsoleSettings back;
+    settings.clientKind = platform::ClientKind::Custom;
+    applyIniLines(back, iniLines(settings));
+    EXPECT_EQ(back.clientKind, platform::ClientKind::Custom);
+    EXPECT_EQ(back.clientTitle, "My Shard");
 }
 
 }  // namespace

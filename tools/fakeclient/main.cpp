@@ -1,18 +1,20 @@
 // fakeclient: an X11 window that stands in for the game client in tests and the demo.
 //
-//   fakeclient [--title TITLE] --log FILE [--ready FILE]
+//   fakeclient [--title TITLE] [--class CLASS] --log FILE [--ready FILE]
 //
 // Every key the window receives is appended to FILE as UTF-8: characters as typed
 // (shifted ones included), Enter as a line break, and any other key, or a key held
 // with Ctrl or Alt, in angle brackets: "<TAB>", "<F5>", "<Shift+TAB>", "<Ctrl+c>",
 // "<Alt+f>". Modifier keys alone write nothing. The keymap is read lazily after a
 // mapping change, as toolkits do. --ready names a file created once the window is
-// mapped. The window ends on SIGTERM or when closed.
+// mapped. --class sets both strings of WM_CLASS (a client's program name, as SDL
+// sets it); _NET_WM_PID names this process. The window ends on SIGTERM or when closed.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 #include <poll.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -88,12 +90,15 @@ int main(int argc, char** argv) {
     std::string title = "Ultima Online";
     std::string logPath;
     std::string readyPath;
+    std::string windowClass = "fakeclient";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--title") {
             title = argv[i + 1];
         } else if (option == "--log") {
             logPath = argv[i + 1];
+        } else if (option == "--class") {
+            windowClass = argv[i + 1];
         } else if (option == "--ready") {
             readyPath = argv[i + 1];
         } else {
@@ -102,7 +107,7 @@ int main(int argc, char** argv) {
         }
     }
     if (logPath.empty()) {
-        std::fprintf(stderr, "usage: fakeclient [--title TITLE] --log FILE [--ready FILE]\n");
+        std::fprintf(stderr, "usage: fakeclient [--title TITLE] [--class CLASS] --log FILE [--ready FILE]\n");
         return 2;
     }
     std::signal(SIGTERM, onSignal);
@@ -123,6 +128,13 @@ int main(int argc, char** argv) {
                     XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(title.data()),
                     static_cast<int>(title.size()));
+    XClassHint classHint{};
+    classHint.res_name = windowClass.data();
+    classHint.res_class = windowClass.data();
+    XSetClassHint(display, window, &classHint);
+    const unsigned long pid = static_cast<unsigned long>(getpid());
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
     XWMHints hints{};
     hints.flags = InputHint | StateHint;
     hints.input = True;

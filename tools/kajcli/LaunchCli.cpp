@@ -11,8 +11,8 @@ namespace kaj::cli {
 int runLaunch(int argc, char** argv) {
     std::map<std::string, std::string> values;
     bool start = true;
-    const char* const names[] = {"--uo",      "--name",     "--ip",    "--port",
-                                 "--account", "--password", "--client"};
+    const char* const names[] = {"--uo",      "--name",     "--ip",     "--port",
+                                 "--account", "--password", "--client", "--settings-folder"};
     for (int i = 0; i < argc; ++i) {
         const std::string word = argv[i];
         if (word == "--no-start") {
@@ -27,7 +27,9 @@ int runLaunch(int argc, char** argv) {
             std::fprintf(stderr,
                          "usage: kajcli launch --uo DIR --name NAME --ip IP --port PORT "
                          "--account ACCOUNT\n"
-                         "                     --password PASSWORD --client PATH [--no-start]\n");
+                         "                     --password PASSWORD --client PATH [--no-start]\n"
+                         "                     [--settings-folder DIR]   (ClassicUO's settings "
+                         "go there)\n");
             return 2;
         }
         values[word] = argv[++i];  // bytes as given: the files are 8-bit text
@@ -37,6 +39,9 @@ int runLaunch(int argc, char** argv) {
     request.shard = {values["--name"],    values["--ip"],       values["--port"],
                      values["--account"], values["--password"], values["--client"]};
     request.start = start;
+    request.settingsFolder = values.count("--settings-folder") != 0
+                                 ? std::filesystem::path(values["--settings-folder"])
+                                 : std::filesystem::current_path();
     auto shell = platform::makeSystemShell();
     const auto outcome = launcher::launchClient(request, *shell);
     for (const auto& message : outcome.messages) {

@@ -16,9 +16,12 @@ void printUsage() {
     std::fprintf(
         stderr,
         "usage: kajcli COMMAND ...\n"
-        "  send [--user] [--enter] TEXT   type TEXT into the game client as the console would\n"
+        "  send [--user] [--enter] [--client classic|classicuo|TITLE] TEXT\n"
+        "                                 type TEXT into the game client as the console would\n"
         "                                 (--user: as a user command; --enter: with a final "
         "Enter)\n"
+        "  clients [--client classic|classicuo|TITLE]\n"
+        "                                 list the windows that count as the client\n"
         "  items|npcs (--pol DIR | --scripts DIR) [--tree]\n"
         "                                 print the catalogue records the console would load\n"
         "  travel --dir DIR [--tree] [--add C S N X Y Z | --edit INDEX C S N X Y Z |\n"
@@ -46,6 +49,9 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "items") == 0 || std::strcmp(argv[1], "npcs") == 0) {
         return kaj::cli::runCatalogue(std::strcmp(argv[1], "npcs") == 0, argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "clients") == 0) {
+        return kaj::cli::runClients(argc - 2, argv + 2);
     }
     if (std::strcmp(argv[1], "accounts") == 0) {
         return kaj::cli::runAccounts(argc - 2, argv + 2);

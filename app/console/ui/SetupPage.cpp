@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "LayoutHelpers.h"
@@ -53,13 +54,30 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     txtConfigPOLDir->setObjectName("txtConfigPOLDir");
     auto* browseUO = namedButton("cmdConfigBrowseUO", "Browse", paths);
     auto* browsePOL = namedButton("cmdConfigBrowsePOL", "Browse", paths);
-    pathGrid->addWidget(new QLabel("Ultima Directory", paths), 0, 0, 1, 2);
-    pathGrid->addWidget(txtConfigUODir, 1, 0);
-    pathGrid->addWidget(browseUO, 1, 1);
-    pathGrid->addWidget(new QLabel("POL Directory", paths), 2, 0, 1, 2);
-    pathGrid->addWidget(txtConfigPOLDir, 3, 0);
-    pathGrid->addWidget(browsePOL, 3, 1);
-    row->addWidget(paths, 1);
+    pathGrid->addWidget(new QLabel("Ultima Directory", paths), 0, 0);
+    pathGrid->addWidget(txtConfigUODir, 0, 1);
+    pathGrid->addWidget(browseUO, 0, 2);
+    pathGrid->addWidget(new QLabel("POL Directory", paths), 1, 0);
+    pathGrid->addWidget(txtConfigPOLDir, 1, 1);
+    pathGrid->addWidget(browsePOL, 1, 2);
+    auto* left = compact(new QVBoxLayout);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(paths);
+
+    // Which windows count as the game client.
+    auto* client = namedFrame("FrameClient", "Client", this);
+    auto* clientRow = compact(new QHBoxLayout(client));
+    cboClientKind = new QComboBox(client);
+    cboClientKind->setObjectName("cboClientKind");
+    cboClientKind->addItems({"Classic client", "ClassicUO", "Custom title"});
+    txtClientTitle = new QLineEdit(client);
+    txtClientTitle->setObjectName("txtClientTitle");
+    txtClientTitle->setPlaceholderText("Window title");
+    clientRow->addWidget(cboClientKind);
+    clientRow->addWidget(txtClientTitle, 1);
+    left->addWidget(client);
+    left->addStretch(1);
+    row->addLayout(left, 1);
 
     auto* right = compact(new QVBoxLayout);
     right->setContentsMargins(0, 0, 0, 0);
@@ -92,7 +110,7 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     right->addStretch(1);
     row->addLayout(right);
 
-    for (QLineEdit* edit : {txtConfigUODir, txtConfigPOLDir}) {
+    for (QLineEdit* edit : {txtConfigUODir, txtConfigPOLDir, txtClientTitle}) {
         edit->installEventFilter(selectAllOnFocus);
     }
     connect(txtConfigUODir, &QLineEdit::textChanged, this,
@@ -105,6 +123,12 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
             settings_.optionStates[static_cast<std::size_t>(i)] = checkBoxState(box);
         });
     }
+    connect(cboClientKind, &QComboBox::currentIndexChanged, this, [this](int index) {
+        settings_.clientKind = static_cast<platform::ClientKind>(std::max(index, 0));
+        txtClientTitle->setEnabled(settings_.clientKind == platform::ClientKind::Custom);
+    });
+    connect(txtClientTitle, &QLineEdit::textChanged, this,
+            [this](const QString& text) { settings_.clientTitle = toCp1252(text); });
     connect(browseUO, &QPushButton::clicked, this,
             [this] { cmdConfigBrowse(txtConfigUODir, "Select your Ultima Online directory"); });
     connect(browsePOL, &QPushButton::clicked, this,
@@ -122,6 +146,9 @@ void SetupPage::showSettings() {
     const ConsoleSettings shown = settings_;
     txtConfigPOLDir->setText(fromCp1252(shown.polPath));
     txtConfigUODir->setText(fromCp1252(shown.uoPath));
+    cboClientKind->setCurrentIndex(static_cast<int>(shown.clientKind));
+    txtClientTitle->setText(fromCp1252(shown.clientTitle));
+    txtClientTitle->setEnabled(shown.clientKind == platform::ClientKind::Custom);
     for (int i = 0; i < kOptionCount; ++i) {
         setCheckBoxState(optionBoxes_[static_cast<std::size_t>(i)],
                          shown.optionStates[static_cast<std::size_t>(i)]);

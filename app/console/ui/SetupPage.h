@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -31,6 +32,8 @@ class SetupPage : public QWidget {
     QCheckBox* chkConfig5;  // Stay on Top
     QCheckBox* chkConfig6;  // Show Statics in Travel Map
     QCheckBox* chkConfig7;  // Use Kaj Data Files
+    QComboBox* cboClientKind;  // classic, ClassicUO or a custom title, in ClientKind's order
+    QLineEdit* txtClientTitle;
 
   signals:
     void saveConfigClicked();

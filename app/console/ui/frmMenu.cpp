@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "ClientChooser.h"
 #include "CommandButtons.h"
 #include "CommandsPage.h"
 #include "FrmMessage.h"
@@ -49,6 +50,9 @@ frmMenu::frmMenu(ConsoleServices services, QWidget* parent)
     showSettings();
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) { SSTab1_Click(index); });
     connect(TimerEnterInfo, &QTimer::timeout, this, [this] { TimerEnterInfo_Timer(); });
+    connect(clientTimer_, &QTimer::timeout, this, [this] { refreshClientChooser(); });
+    connect(chooser_, &ClientChooser::windowChosen, this,
+            [this](std::uint64_t window) { state_.chosenClientWindow = window; });
     connect(setup_, &SetupPage::saveConfigClicked, this, [this] { SaveIni(); });
     connect(setup_, &SetupPage::makeDataFilesClicked, this,
             [this] { cmdSetupMakeDataFiles_Click(); });
@@ -144,6 +148,8 @@ void frmMenu::Form_Load() {
 
     // 12.-14. The timer, the first tab and the launcher's browsing state.
     TimerEnterInfo->start();
+    clientTimer_->start();
+    refreshClientChooser();
     if (state_.ProbablyFirstTime) {
         SSTab1->setCurrentIndex(kTabSetup);
     } else if (state_.settings.isOn(Option::AutoShowLauncher)) {
@@ -199,6 +205,18 @@ void frmMenu::showSettings() {
     move(s.position(WindowPosition::WinLeft) / kTwipsPerPixel,
          s.position(WindowPosition::WinTop) / kTwipsPerPixel);
     commands_->showEntries();
+}
+
+void frmMenu::refreshClientChooser() {
+    const auto target = targetWindow(host_.clientWindows(), host_.clientTarget());
+    const bool wasShown = chooser_->isVisibleTo(this);
+    chooser_->refresh(target ? std::optional<std::uint64_t>(target->id) : std::nullopt);
+    const bool shown = chooser_->isVisibleTo(this);
+    if (shown != wasShown && unloaded_ == false && minimumHeight() == maximumHeight()) {
+        // The strip grows by the drop-down's row while it shows.
+        const int extra = chooser_->sizeHint().height() + 2;
+        setFixedSize(width(), height() + (shown ? extra : -extra));
+    }
 }
 
 void frmMenu::SendCommand(const std::string& command) {
@@ -258,6 +276,7 @@ void frmMenu::Form_Unload() {
     state_.Shutdown = true;
     SaveIni();
     TimerEnterInfo->stop();
+    clientTimer_->stop();
     progress_.reset();
     addLocation_.reset();
     about_.reset();

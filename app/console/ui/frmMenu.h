@@ -45,10 +45,12 @@ class SelectAllOnFocus;
 class CommandButtons;
 class CommandsPage;
 class SetupPage;
+class ClientChooser;
 
 constexpr int kMainWindowWidthTwips = 9495;
 constexpr int kMainWindowHeightTwips = 2340;
 constexpr int kProgressTimerMs = 2500;
+constexpr int kClientCheckMs = 2000;
 
 enum MainTab {
     kTabServer = 0,
@@ -103,6 +105,9 @@ class frmMenu : public QWidget {
 
     CommandsPage* commandsPage() const { return commands_; }
     SetupPage* setupPage() const { return setup_; }
+    ClientChooser* clientChooser() const { return chooser_; }
+    // Shows the Client drop-down while more than one window counts as the client.
+    void refreshClientChooser();
     travel::TravelPage* travelPage() const { return travel_; }
     launcher::LauncherPage* launcherPage() const { return launcher_; }
     travel::frmAddLocation* addLocationWindow() const { return addLocation_.get(); }
@@ -162,6 +167,8 @@ class frmMenu : public QWidget {
     travel::TravelPage* travel_ = nullptr;
     launcher::LauncherPage* launcher_ = nullptr;
     SelectAllOnFocus* selectAll_ = nullptr;
+    ClientChooser* chooser_ = nullptr;
+    QTimer* clientTimer_ = nullptr;
     bool unloaded_ = false;
 };
 

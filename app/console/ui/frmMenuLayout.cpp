@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ClientChooser.h"
 #include "CommandsPage.h"
 #include "LauncherPage.h"
 #include "LayoutHelpers.h"
@@ -50,7 +51,14 @@ void frmMenu::createControls() {
     SSTab1->addTab(setup_, "Setup");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
     layout->addWidget(SSTab1);
+    chooser_ = new ClientChooser([this] { return host_.clientWindows(); }, this);
+    chooser_->hide();
+    layout->addWidget(chooser_, 0, Qt::AlignRight);
+    clientTimer_ = new QTimer(this);
+    clientTimer_->setObjectName("TimerClients");
+    clientTimer_->setInterval(kClientCheckMs);
 
     TimerEnterInfo = new QTimer(this);
     TimerEnterInfo->setObjectName("TimerEnterInfo");

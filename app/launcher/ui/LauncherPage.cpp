@@ -267,7 +267,11 @@ void LauncherPage::cmdLauncherBrowse_Click() {
 }
 
 void LauncherPage::cmdLauncherLaunch_Click() {
-    const auto outcome = launchClient({host_.settings().uoPath, fields(), true}, host_.shell());
+    const auto outcome = launchClient(
+        {host_.settings().uoPath, fields(), true, host_.programFolder()}, host_.shell());
+    if (outcome.startedProcess) {
+        host_.clientStarted(*outcome.startedProcess);
+    }
     for (const auto& message : outcome.messages) {
         host_.dialogs().message(message);
     }
