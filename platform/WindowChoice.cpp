@@ -32,7 +32,8 @@ bool belongsToClassicUO(const ListedWindow& window) {
            startsWithIgnoringAsciiCase(window.processName, kClassicUO);
 }
 
-std::vector<ListedWindow> byTitle(const std::vector<ListedWindow>& windows, std::string_view title) {
+std::vector<ListedWindow> byTitle(const std::vector<ListedWindow>& windows,
+                                  std::string_view title) {
     std::vector<ListedWindow> exact;
     std::vector<ListedWindow> prefixed;
     for (const auto& window : windows) {

@@ -18,6 +18,8 @@ struct ListedWindow {
     std::string windowClass;
     std::uint64_t processId = 0;
     std::string processName;
+
+    bool operator==(const ListedWindow&) const = default;
 };
 
 // The window commands go to: the first whose title is exactly the one asked for,

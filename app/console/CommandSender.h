@@ -41,8 +41,7 @@ std::optional<platform::ListedWindow> targetWindow(
 class CommandSender {
   public:
     CommandSender(platform::DesktopInput& desktop, platform::Dialogs& dialogs,
-                  std::function<void()> processEvents,
-                  std::function<ClientTarget()> target = {});
+                  std::function<void()> processEvents, std::function<ClientTarget()> target = {});
 
     // userCommand is the one-shot flag: read here and always cleared, also when
     // nothing could be sent. Failures are told to the user, never to the caller.

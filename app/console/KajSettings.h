@@ -45,8 +45,9 @@ struct ConsoleSettings {
     std::vector<std::string> ListServers;                          // shard records, sorted
     std::vector<std::string> ListShards;  // entry i is the name of ListServers[i]
     std::array<std::string, kUserCommandSlots> ListUserCommands;
-    platform::ClientKind clientKind = platform::ClientKind::Classic;  // which windows are the client
-    std::string clientTitle;  // the custom client's title
+    platform::ClientKind clientKind =
+        platform::ClientKind::Classic;  // which windows are the client
+    std::string clientTitle;            // the custom client's title
 
     ConsoleSettings();
 

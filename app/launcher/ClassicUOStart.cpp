@@ -31,7 +31,8 @@ bool isClassicUO(std::string_view clientPath) {
     const std::size_t slash = clientPath.find_last_of("\\/");
     const std::string_view name =
         slash == std::string_view::npos ? clientPath : clientPath.substr(slash + 1);
-    for (const char* known : {"ClassicUO.exe", "ClassicUO", "ClassicUO.bin.x86_64", "ClassicUO.sh"}) {
+    for (const char* known :
+         {"ClassicUO.exe", "ClassicUO", "ClassicUO.bin.x86_64", "ClassicUO.sh"}) {
         if (platform::equalsIgnoringAsciiCase(name, known)) {
             return true;
         }
@@ -75,13 +76,15 @@ std::filesystem::path classicUOSettingsFile(const std::filesystem::path& folder,
 
 std::vector<std::string> classicUOArguments(const std::filesystem::path& settingsFile,
                                             const ShardFields& shard, const std::string& uoFolder) {
-    return {"-settings", settingsFile.string(), "-ip",     shard.ip,       "-port",
+    return {"-settings", settingsFile.string(), "-ip",         shard.ip,  "-port",
             shard.port,  "-username",           shard.account, "-uopath", uoFolder};
 }
 
 std::optional<std::string> classicUORefusal(const ShardFields& shard, const std::string& uoFolder) {
-    const std::pair<const char*, const std::string*> values[] = {
-        {"IP", &shard.ip}, {"Port", &shard.port}, {"Account", &shard.account}, {"Ultima Directory", &uoFolder}};
+    const std::pair<const char*, const std::string*> values[] = {{"IP", &shard.ip},
+                                                                 {"Port", &shard.port},
+                                                                 {"Account", &shard.account},
+                                                                 {"Ultima Directory", &uoFolder}};
     for (const auto& [label, value] : values) {
         if (value->starts_with("-")) {
             return std::string("The ") + label +

@@ -59,7 +59,6 @@ std::string writeFailure(const fs::path& file, const std::string& reason) {
            "). The client was not started.";
 }
 
-
 }  // namespace
 
 std::string OSIEncrypt(std::string_view password) {

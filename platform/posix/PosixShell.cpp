@@ -13,13 +13,14 @@ namespace kaj::platform {
 namespace {
 
 struct Spawned {
-    int error = 0;    // what kept the program from running, 0 when it runs
+    int error = 0;  // what kept the program from running, 0 when it runs
     pid_t process = 0;
 };
 
 // Starts a detached process (it outlives the console and leaves no zombie) with
 // variables added to its environment.
-Spawned spawnDetached(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+Spawned spawnDetached(const std::vector<std::string>& arguments,
+                      const std::filesystem::path& folder,
                       const std::vector<std::pair<std::string, std::string>>& environment = {}) {
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0) {

@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <map>
 
@@ -8,8 +8,8 @@
 namespace kaj::platform {
 
 std::string processName(std::uint64_t processId) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
-                                 static_cast<DWORD>(processId));
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
     if (process == nullptr) {
         return {};
     }

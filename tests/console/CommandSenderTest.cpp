@@ -106,3 +106,56 @@ TEST_F(SenderFixture, WithoutADesktopTheCauseIsToldNotAMissingClient) {
 
 }  // namespace
 }  // namespace kaj::console
+
+namespace kaj::console {
+namespace {
+
+struct TargetFixture : ::testing::Test {
+    platform::RecordingDesktopInput desktop;
+    platform::RecordingDialogs dialogs;
+    ClientTarget target;
+    CommandSender sender{desktop, dialogs, {}, [this] { return target; }};
+    bool userCommand = false;
+
+    TargetFixture() {
+        const char* cuo = "ClassicUO.bin.x86_64";
+        desktop.windows = {
+            {11, "ClassicUO - GitHub - Browser", "firefox", 500, "firefox-bin"},
+            {12, "Bob - ClassicUO - 1.1.0.999", cuo, 600, "ClassicUO.bin.x"},
+            {13, "Alice - ClassicUO - 1.1.0.999", cuo, 700, "ClassicUO.bin.x"},
+            {14, "Ultima Online - Carl", "Wine", 800, "client.exe"},
+        };
+    }
+};
+
+TEST_F(TargetFixture, TheRuleDecidesWhichWindowsCountAndTheBestIsTakenUnlessOneWasChosen) {
+    sender.SendCommand("where", userCommand, false);
+    EXPECT_EQ(desktop.activeWindowId, 14u);  // classic, as before
+    target.rule = {platform::ClientKind::ClassicUO, {}};
+    sender.SendCommand("where", userCommand, false);
+    EXPECT_EQ(desktop.activeWindowId, 12u);
+    target.chosenWindow = 13;
+    sender.SendCommand("where", userCommand, false);
+    EXPECT_EQ(desktop.activeWindowId, 13u);
+    target.launchedProcess = 600;  // the launcher's client goes first
+    sender.SendCommand("where", userCommand, false);
+    EXPECT_EQ(desktop.activeWindowId, 12u);
+    EXPECT_EQ(
+        desktop.activationRequests,
+        (std::vector<std::string>{"Ultima Online - Carl", "Bob - ClassicUO - 1.1.0.999",
+                                  "Alice - ClassicUO - 1.1.0.999", "Bob - ClassicUO - 1.1.0.999"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(TargetFixture, ABrowserTabNamedAfterClassicUOIsNeverTypedInto) {
+    desktop.windows.erase(desktop.windows.begin() + 1, desktop.windows.begin() + 3);
+    target.rule = {platform::ClientKind::ClassicUO, {}};
+    sender.SendCommand("kill", userCommand, false);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"UO Client is not running!"});
+    EXPECT_TRUE(desktop.activationRequests.empty());
+    EXPECT_EQ(*clientWindows(desktop, {platform::ClientKind::Custom, "ClassicUO"}),
+              std::vector<platform::ListedWindow>{desktop.windows[0]});
+}
+
+}  // namespace
+}  // namespace kaj::console

@@ -23,11 +23,13 @@ namespace kaj::testing {
 // A fakeclient window with a title, logging into a file of its own.
 class FakeClientProcess {
   public:
-    explicit FakeClientProcess(const std::string& title) {
+    explicit FakeClientProcess(const std::string& title,
+                               const std::string& windowClass = "fakeclient") {
         log_ = folder_ / "keys.log";
         const auto ready = folder_ / "ready";
-        const std::vector<std::string> arguments = {
-            KAJ_FAKECLIENT, "--title", title, "--log", log_.string(), "--ready", ready.string()};
+        const std::vector<std::string> arguments = {KAJ_FAKECLIENT, "--title",   title,
+                                                    "--class",      windowClass, "--log",
+                                                    log_.string(),  "--ready",   ready.string()};
         std::vector<char*> argv;
         for (const auto& a : arguments)
             argv.push_back(const_cast<char*>(a.c_str()));
@@ -69,6 +71,7 @@ class FakeClientProcess {
     FakeClientProcess& operator=(const FakeClientProcess&) = delete;
 
     std::string log() const { return TempFolder::read(log_); }
+    pid_t processId() const { return pid_; }
 
     // Waits until the log holds at least `size` bytes and then stops growing.
     std::string waitForLog(

@@ -38,7 +38,10 @@ TEST(WindowChoice, AnExactTitleWinsThenTheFirstThatBeginsWithIt) {
          {window(5, "Ultima Online"), window(6, "Ultima Online")},
          "Ultima Online",
          5},
-        {"a title inside another is no match", {window(8, "My Ultima Online")}, "Ultima Online", {}},
+        {"a title inside another is no match",
+         {window(8, "My Ultima Online")},
+         "Ultima Online",
+         {}},
         {"letter case counts", {window(9, "ultima online")}, "Ultima Online", {}},
         {"shorter than asked is no match", {window(10, "Ultima")}, "Ultima Online", {}},
         {"no windows", {}, "Ultima Online", {}},
@@ -76,9 +79,7 @@ TEST(WindowChoice, EachClientKindFitsItsOwnWindowsAndNoLookAlikes) {
     };
     const std::vector<Row> rows = {
         {"classic: exact first, then titles that begin with it", {ClientKind::Classic, {}}, {9, 1}},
-        {"ClassicUO: the word in a window of its program",
-         {ClientKind::ClassicUO, {}},
-         {3, 4, 5}},
+        {"ClassicUO: the word in a window of its program", {ClientKind::ClassicUO, {}}, {3, 4, 5}},
         {"custom: exact first, then prefixes", {ClientKind::Custom, "Shard"}, {10}},
         {"custom title of the console itself", {ClientKind::Custom, "Kajmar Console"}, {8}},
         {"an empty custom title fits nothing", {ClientKind::Custom, ""}, {}},

@@ -66,5 +66,51 @@ TEST_F(LaunchCliFixture, AClientThatCannotRunIsToldWithTheReason) {
     EXPECT_TRUE(errors.starts_with("The client could not be started: cannot run ")) << errors;
 }
 
+TEST_F(LaunchCliFixture, ClassicUOStartsWithItsArgumentsAndThePasswordInAPrivateFile) {
+    uo.write("login.cfg", "LoginServer=old,1\r\n");
+    uo.write("uo.cfg", "AcctID=old\r\n");
+    const auto client = uo.write(
+        "cuo/ClassicUO",
+        "#!/bin/sh\n{ pwd; printf '%s\\n' \"$@\"; echo \"$SDL_VIDEODRIVER $SDL_VIDEO_DRIVER\"; } "
+        "> started.txt\n");
+    ::chmod(client.c_str(), 0755);
+    TempFolder console;
+    std::vector<std::string> arguments = {KAJ_KAJCLI,
+                                          "launch",
+                                          "--uo",
+                                          uo.path().string(),
+                                          "--name",
+                                          "Zeta",
+                                          "--ip",
+                                          "10.0.0.9",
+                                          "--port",
+                                          "2593",
+                                          "--account",
+                                          "gm",
+                                          "--password",
+                                          "s3cret",
+                                          "--client",
+                                          client.string(),
+                                          "--settings-folder",
+                                          console.path().string()};
+    ASSERT_EQ(runProgram(arguments, &errors), 0) << errors;
+    const auto marker = uo / "cuo" / "started.txt";
+    for (int i = 0; i < 300 && TempFolder::read(marker).find("x11") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    const auto settings = console / "classicuo-Zeta.json";
+    EXPECT_EQ(TempFolder::read(marker),
+              std::filesystem::canonical(uo / "cuo").string() + "\n-settings\n" +
+                  settings.string() + "\n-ip\n10.0.0.9\n-port\n2593\n-username\ngm\n-uopath\n" +
+                  uo.path().string() + "/\nx11 x11\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(settings.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(TempFolder::read(settings).find("s3cret"), std::string::npos);
+    EXPECT_NE(TempFolder::read(settings).find("\"password\": \"1-"), std::string::npos);
+    EXPECT_EQ(TempFolder::read(uo / "login.cfg"), "LoginServer=old,1\r\n");
+    EXPECT_EQ(TempFolder::read(uo / "uo.cfg"), "AcctID=old\r\n");
+}
+
 }  // namespace
 }  // namespace kaj::testing

@@ -107,7 +107,9 @@ int main(int argc, char** argv) {
         }
     }
     if (logPath.empty()) {
-        std::fprintf(stderr, "usage: fakeclient [--title TITLE] [--class CLASS] --log FILE [--ready FILE]\n");
+        std::fprintf(
+            stderr,
+            "usage: fakeclient [--title TITLE] [--class CLASS] --log FILE [--ready FILE]\n");
         return 2;
     }
     std::signal(SIGTERM, onSignal);

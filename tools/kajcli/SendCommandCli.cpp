@@ -59,8 +59,9 @@ int runSend(int argc, char** argv) {
     }
     auto desktop = platform::makeSystemDesktopInput();
     StderrDialogs dialogs;
-    console::CommandSender sender(*desktop, dialogs, {},
-                                  [rule] { return console::ClientTarget{rule, {}, {}}; });
+    console::CommandSender sender(*desktop, dialogs, {}, [rule] {
+        return console::ClientTarget{rule, {}, {}};
+    });
     sender.SendCommand(platform::utf8ToCp1252(text), userCommand, sendEnter);
     return dialogs.messageCount == 0 ? 0 : 1;
 }

@@ -96,6 +96,15 @@ int main(int argc, char** argv) {
         ok = save(&menu, out + "/main-6-launcher-editing.png") && ok;
         launcher->cmdLauncherCancel->click();
     }
+    {
+        // The Client drop-down, shown while two clients are open.
+        desktop.windowTitles = {"Ultima Online - Staff (Demo Shard)", "Ultima Online - Player"};
+        menu.refreshClientChooser();
+        menu.SSTab1->setCurrentIndex(kaj::console::kTabGM);
+        ok = save(&menu, out + "/main-client-chooser.png") && ok;
+        desktop.windowTitles.clear();
+        menu.refreshClientChooser();
+    }
     menu.SSTab1->setCurrentIndex(kaj::console::kTabTravel);
     ok = save(menu.mapWindow(), out + "/map.png") && ok;
     travel->cmdEditMap->click();

@@ -54,30 +54,13 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     txtConfigPOLDir->setObjectName("txtConfigPOLDir");
     auto* browseUO = namedButton("cmdConfigBrowseUO", "Browse", paths);
     auto* browsePOL = namedButton("cmdConfigBrowsePOL", "Browse", paths);
-    pathGrid->addWidget(new QLabel("Ultima Directory", paths), 0, 0);
-    pathGrid->addWidget(txtConfigUODir, 0, 1);
-    pathGrid->addWidget(browseUO, 0, 2);
-    pathGrid->addWidget(new QLabel("POL Directory", paths), 1, 0);
-    pathGrid->addWidget(txtConfigPOLDir, 1, 1);
-    pathGrid->addWidget(browsePOL, 1, 2);
-    auto* left = compact(new QVBoxLayout);
-    left->setContentsMargins(0, 0, 0, 0);
-    left->addWidget(paths);
-
-    // Which windows count as the game client.
-    auto* client = namedFrame("FrameClient", "Client", this);
-    auto* clientRow = compact(new QHBoxLayout(client));
-    cboClientKind = new QComboBox(client);
-    cboClientKind->setObjectName("cboClientKind");
-    cboClientKind->addItems({"Classic client", "ClassicUO", "Custom title"});
-    txtClientTitle = new QLineEdit(client);
-    txtClientTitle->setObjectName("txtClientTitle");
-    txtClientTitle->setPlaceholderText("Window title");
-    clientRow->addWidget(cboClientKind);
-    clientRow->addWidget(txtClientTitle, 1);
-    left->addWidget(client);
-    left->addStretch(1);
-    row->addLayout(left, 1);
+    pathGrid->addWidget(new QLabel("Ultima Directory", paths), 0, 0, 1, 2);
+    pathGrid->addWidget(txtConfigUODir, 1, 0);
+    pathGrid->addWidget(browseUO, 1, 1);
+    pathGrid->addWidget(new QLabel("POL Directory", paths), 2, 0, 1, 2);
+    pathGrid->addWidget(txtConfigPOLDir, 3, 0);
+    pathGrid->addWidget(browsePOL, 3, 1);
+    row->addWidget(paths, 1);
 
     auto* right = compact(new QVBoxLayout);
     right->setContentsMargins(0, 0, 0, 0);
@@ -97,6 +80,19 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     chkConfig6 = check("chkConfig6", "Show Statics in Travel Map", 1, 1);
     chkConfig7 = check("chkConfig7", "Use Kaj Data Files", 2, 1);
     optionBoxes_ = {chkConfig2, chkConfig3, chkConfig4, chkConfig5, chkConfig6, chkConfig7};
+    // Which windows count as the game client.
+    auto* clientRow = new QHBoxLayout;
+    clientRow->setSpacing(kCompactSpacing);
+    cboClientKind = new QComboBox(options);
+    cboClientKind->setObjectName("cboClientKind");
+    cboClientKind->addItems({"Classic client", "ClassicUO", "Custom title"});
+    txtClientTitle = new QLineEdit(options);
+    txtClientTitle->setObjectName("txtClientTitle");
+    txtClientTitle->setPlaceholderText("Window title");
+    clientRow->addWidget(new QLabel("Client", options));
+    clientRow->addWidget(cboClientKind);
+    clientRow->addWidget(txtClientTitle, 1);
+    optionGrid->addLayout(clientRow, 3, 0, 1, 2);
     right->addWidget(options);
 
     auto* actions = compact(new QHBoxLayout);

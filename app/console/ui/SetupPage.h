@@ -26,12 +26,12 @@ class SetupPage : public QWidget {
 
     QLineEdit* txtConfigUODir;
     QLineEdit* txtConfigPOLDir;
-    QCheckBox* chkConfig2;  // Load Scripts on Startup
-    QCheckBox* chkConfig3;  // Send Enter after each Command
-    QCheckBox* chkConfig4;  // Startup with Launcher in Focus
-    QCheckBox* chkConfig5;  // Stay on Top
-    QCheckBox* chkConfig6;  // Show Statics in Travel Map
-    QCheckBox* chkConfig7;  // Use Kaj Data Files
+    QCheckBox* chkConfig2;     // Load Scripts on Startup
+    QCheckBox* chkConfig3;     // Send Enter after each Command
+    QCheckBox* chkConfig4;     // Startup with Launcher in Focus
+    QCheckBox* chkConfig5;     // Stay on Top
+    QCheckBox* chkConfig6;     // Show Statics in Travel Map
+    QCheckBox* chkConfig7;     // Use Kaj Data Files
     QComboBox* cboClientKind;  // classic, ClassicUO or a custom title, in ClientKind's order
     QLineEdit* txtClientTitle;
 
