@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "ReadOnlyFile.h"
+
 namespace kaj::controls {
 
 // An index record: where a picture's data lies in its data file.
@@ -19,13 +21,12 @@ struct IndexRecord {
 class DataFile {
   public:
     static std::optional<DataFile> open(const std::filesystem::path& path);
-    DataFile(DataFile&&) noexcept;
-    DataFile& operator=(DataFile&&) noexcept;
-    ~DataFile();
 
-    std::uint64_t size() const { return size_; }
+    std::uint64_t size() const { return file_.size(); }
     // Reads exactly n bytes at a position, or nothing.
-    bool readAt(std::uint64_t position, void* destination, std::size_t n) const;
+    bool readAt(std::uint64_t position, void* destination, std::size_t n) const {
+        return file_.readAt(position, destination, n);
+    }
 
     // Record n of an index file; an entry counts only when its 12 bytes lie inside the file.
     std::optional<IndexRecord> indexRecord(std::uint64_t n) const;
@@ -33,9 +34,8 @@ class DataFile {
     std::vector<std::uint8_t> recordBytes(const IndexRecord& record) const;
 
   private:
-    DataFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
-    int fd_ = -1;
-    std::uint64_t size_ = 0;
+    explicit DataFile(platform::ReadOnlyFile file) : file_(std::move(file)) {}
+    platform::ReadOnlyFile file_;
 };
 
 }  // namespace kaj::controls

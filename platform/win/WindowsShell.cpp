@@ -1,32 +1,69 @@
 #include <windows.h>
+#include <shellapi.h>
 
 #include "Shell.h"
+#include "WideText.h"
 
 namespace kaj::platform {
 namespace {
 
+// An argument quoted as the C runtime reads a command line back.
+std::wstring quoted(const std::wstring& argument) {
+    std::wstring out = L"\"";
+    std::size_t backslashes = 0;
+    for (wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        out.push_back(c);
+    }
+    out.append(backslashes * 2, L'\\');
+    return out + L"\"";
+}
+
 class WindowsShell : public Shell {
   public:
     bool open(const std::string& target, const std::filesystem::path& workingFolder) override {
-        const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(
-            nullptr, "open", target.c_str(), nullptr,
-            workingFolder.empty() ? nullptr : workingFolder.string().c_str(), SW_SHOWNORMAL));
-        return result > 32;
+        failure_.clear();
+        started_.reset();
+        SHELLEXECUTEINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+        info.lpVerb = L"open";
+        const std::wstring file = cp1252ToWide(target);
+        const std::wstring folder = workingFolder.wstring();
+        info.lpFile = file.c_str();
+        info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+        info.nShow = SW_SHOWNORMAL;
+        if (!ShellExecuteExW(&info)) {
+            failure_ = "cannot open " + target + " (error " + std::to_string(GetLastError()) + ")";
+            return false;
+        }
+        if (info.hProcess != nullptr) {
+            started_ = GetProcessId(info.hProcess);
+            CloseHandle(info.hProcess);
+        }
+        return true;
     }
 
     bool start(const std::string& program, const std::vector<std::string>& arguments,
                const std::filesystem::path& workingFolder,
                const std::vector<std::pair<std::string, std::string>>&) override {
-        // One command line, each argument quoted as the C runtime reads quotes back.
-        std::string line = quoted(program);
+        failure_.clear();
+        started_.reset();
+        const std::wstring file = cp1252ToWide(program);
+        std::wstring line = quoted(file);
         for (const auto& argument : arguments) {
-            line += " " + quoted(argument);
+            line += L" " + quoted(cp1252ToWide(argument));
         }
-        STARTUPINFOA startup{};
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        const std::string folder = workingFolder.string();
-        if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        const std::wstring folder = workingFolder.wstring();
+        if (!CreateProcessW(file.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                             folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
             failure_ = "cannot run " + program + " (error " + std::to_string(GetLastError()) + ")";
             return false;
@@ -36,31 +73,11 @@ class WindowsShell : public Shell {
         CloseHandle(process.hProcess);
         return true;
     }
+
     std::string lastFailure() const override { return failure_; }
     std::optional<std::uint64_t> lastStartedProcess() const override { return started_; }
 
   private:
-    static std::string quoted(const std::string& argument) {
-        std::string out = "\"";
-        std::size_t backslashes = 0;
-        for (char c : argument) {
-            if (c == '\\') {
-                ++backslashes;
-            } else if (c == '"') {
-                out.append(backslashes * 2 + 1, '\\');
-                backslashes = 0;
-            } else {
-                out.append(backslashes, '\\');
-                backslashes = 0;
-            }
-            if (c != '\\') {
-                out.push_back(c);
-            }
-        }
-        out.append(backslashes * 2, '\\');
-        return out + "\"";
-    }
-
     std::string failure_;
     std::optional<std::uint64_t> started_;
 };

@@ -1,6 +1,10 @@
 #include "CliArguments.h"
 
-#include <QImage>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "PngWriter.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -56,18 +60,17 @@ std::optional<std::uint32_t> parseBackground(const std::string& text) {
 }
 
 bool writePng(const std::string& path, const std::uint8_t* bgr, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB888);
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* line = image.scanLine(y);
-        const std::uint8_t* source =
-            bgr + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3;
-        for (int x = 0; x < width; ++x) {
-            line[x * 3] = source[x * 3 + 2];
-            line[x * 3 + 1] = source[x * 3 + 1];
-            line[x * 3 + 2] = source[x * 3];
-        }
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+                                  3);
+    for (std::size_t i = 0; i < rgb.size(); i += 3) {
+        rgb[i] = bgr[i + 2];
+        rgb[i + 1] = bgr[i + 1];
+        rgb[i + 2] = bgr[i];
     }
-    return image.save(QString::fromStdString(path), "PNG");
+    const auto png = encodePng(rgb.data(), width, height);
+    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    return static_cast<bool>(out.flush());
 }
 
 }  // namespace kaj::cli

@@ -1,8 +1,10 @@
 // kajcli: the console's command-line companion.
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "AdminCli.h"
+#include "CommandLine.h"
 #include "CatalogueCli.h"
 #include "LaunchCli.h"
 #include "MapCli.h"
@@ -37,9 +39,7 @@ void printUsage() {
         "  render-art, render-map, map-height: see each command's own usage\n");
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     if (argc < 2) {
         printUsage();
         return 2;
@@ -76,4 +76,17 @@ int main(int argc, char** argv) {
     }
     printUsage();
     return 2;
+}
+
+}  // namespace
+
+// The arguments as UTF-8 on every system (Windows hands main its ANSI code page).
+int main(int argc, char** argv) {
+    auto arguments = kaj::platform::commandLineArguments(argc, argv);
+    std::vector<char*> words{argc > 0 ? argv[0] : nullptr};
+    for (auto& argument : arguments) {
+        words.push_back(argument.data());
+    }
+    words.push_back(nullptr);
+    return run(static_cast<int>(words.size() - 1), words.data());
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace kaj::platform {
+
+// A regular file opened for reading at any position, shared with other readers
+// and writers (a client that runs while its data files are read). Anything but a
+// regular file (a folder, a FIFO, a device) does not open, and never blocks.
+class ReadOnlyFile {
+  public:
+    static std::optional<ReadOnlyFile> open(const std::filesystem::path& path);
+    ReadOnlyFile(ReadOnlyFile&& other) noexcept;
+    ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
+    ~ReadOnlyFile();
+
+    std::uint64_t size() const { return size_; }
+    // Reads exactly n bytes at a position, or fails.
+    bool readAt(std::uint64_t position, void* destination, std::size_t n) const;
+
+  private:
+    ReadOnlyFile(std::intptr_t handle, std::uint64_t size) : handle_(handle), size_(size) {}
+    void close();
+
+    std::intptr_t handle_ = -1;  // a descriptor, or a Windows handle
+    std::uint64_t size_ = 0;
+};
+
+}  // namespace kaj::platform
