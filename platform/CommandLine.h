@@ -10,4 +10,8 @@ namespace kaj::platform {
 // arrive in the ANSI code page there.
 std::vector<std::string> commandLineArguments(int argc, char** argv);
 
+// Standard output and error pass bytes as written: Windows would otherwise turn each
+// line break into CR LF, and output checked byte for byte would differ between systems.
+void writeStandardStreamsAsBytes();
+
 }  // namespace kaj::platform

@@ -1,5 +1,10 @@
 #include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
+
+#include <cstdio>
 
 #include "CommandLine.h"
 #include "WideText.h"
@@ -15,6 +20,11 @@ std::vector<std::string> commandLineArguments(int, char**) {
     }
     LocalFree(wide);
     return arguments;
+}
+
+void writeStandardStreamsAsBytes() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 }  // namespace kaj::platform

@@ -10,8 +10,9 @@
 #include <thread>
 #include <vector>
 
-#include "Cp1252.h"
 #include "Processes.h"
+#include "VirtualKeys.h"
+#include "WideText.h"
 #include "WindowChoice.h"
 
 namespace kaj::platform::win {
@@ -22,64 +23,21 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM parameter) {
     if (!IsWindowVisible(window)) {
         return TRUE;
     }
-    wchar_t buffer[512];
-    const int length = GetWindowTextW(window, buffer, 512);
-    std::string title;
-    for (int i = 0; i < length; ++i) {
-        const auto byte = unicodeToCp1252(static_cast<char32_t>(buffer[i]));
-        title.push_back(byte ? static_cast<char>(*byte) : '?');
-    }
-    windows->push_back(
-        {static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(window)), title});
+    wchar_t title[512];
+    const int titleLength = GetWindowTextW(window, title, 512);
+    wchar_t windowClass[256];
+    const int classLength = GetClassNameW(window, windowClass, 256);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    ListedWindow listed;
+    listed.id = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(window));
+    listed.title = wideToCp1252(std::wstring_view(title, titleLength > 0 ? titleLength : 0));
+    listed.windowClass =
+        wideToCp1252(std::wstring_view(windowClass, classLength > 0 ? classLength : 0));
+    listed.processId = processId;
+    listed.processName = processName(processId);
+    windows->push_back(std::move(listed));
     return TRUE;
-}
-
-WORD virtualKeyFor(NamedKey key) {
-    switch (key) {
-        case NamedKey::Enter:
-            return VK_RETURN;
-        case NamedKey::Tab:
-            return VK_TAB;
-        case NamedKey::Backspace:
-            return VK_BACK;
-        case NamedKey::Delete:
-            return VK_DELETE;
-        case NamedKey::Insert:
-            return VK_INSERT;
-        case NamedKey::Home:
-            return VK_HOME;
-        case NamedKey::End:
-            return VK_END;
-        case NamedKey::PageUp:
-            return VK_PRIOR;
-        case NamedKey::PageDown:
-            return VK_NEXT;
-        case NamedKey::Up:
-            return VK_UP;
-        case NamedKey::Down:
-            return VK_DOWN;
-        case NamedKey::Left:
-            return VK_LEFT;
-        case NamedKey::Right:
-            return VK_RIGHT;
-        case NamedKey::Escape:
-            return VK_ESCAPE;
-        case NamedKey::Break:
-            return VK_CANCEL;
-        case NamedKey::CapsLock:
-            return VK_CAPITAL;
-        case NamedKey::NumLock:
-            return VK_NUMLOCK;
-        case NamedKey::ScrollLock:
-            return VK_SCROLL;
-        case NamedKey::PrintScreen:
-            return VK_SNAPSHOT;
-        case NamedKey::Help:
-            return VK_HELP;
-        default:
-            return static_cast<WORD>(VK_F1 +
-                                     (static_cast<int>(key) - static_cast<int>(NamedKey::F1)));
-    }
 }
 
 INPUT virtualKeyInput(WORD key, bool down) {
@@ -137,22 +95,35 @@ ActivationOutcome Win32DesktopInput::activate(std::uint64_t window) {
 TypingOutcome Win32DesktopInput::typeKeys(const std::vector<KeyStroke>& strokes) {
     std::vector<INPUT> inputs;
     for (const auto& stroke : strokes) {
-        appendModifiers(inputs, stroke.modifiers, true);
         if (stroke.isNamed) {
             const WORD key = virtualKeyFor(stroke.key);
+            appendModifiers(inputs, stroke.modifiers, true);
             inputs.push_back(virtualKeyInput(key, true));
             inputs.push_back(virtualKeyInput(key, false));
-        } else if (stroke.modifiers != 0 && stroke.character < 0x10000 &&
-                   VkKeyScanW(static_cast<wchar_t>(stroke.character)) != -1) {
-            // A modified character ("^c") must reach the target as a key, not a character.
-            const WORD key = LOBYTE(VkKeyScanW(static_cast<wchar_t>(stroke.character)));
-            inputs.push_back(virtualKeyInput(key, true));
-            inputs.push_back(virtualKeyInput(key, false));
-        } else if (stroke.character < 0x10000) {
-            inputs.push_back(unicodeInput(static_cast<wchar_t>(stroke.character), true));
-            inputs.push_back(unicodeInput(static_cast<wchar_t>(stroke.character), false));
+            appendModifiers(inputs, stroke.modifiers, false);
+            continue;
         }
-        appendModifiers(inputs, stroke.modifiers, false);
+        if (stroke.character >= 0x10000) {
+            continue;
+        }
+        const auto unit = static_cast<wchar_t>(stroke.character);
+        // A character held with a modifier ("^c", "+b") reaches the client as its key, as
+        // a shortcut does, when the keyboard has that key without AltGr; every other
+        // character is typed as itself, whatever the keyboard layout.
+        const SHORT scan = stroke.modifiers != 0 ? VkKeyScanW(unit) : SHORT{-1};
+        if (scan != -1 && (HIBYTE(scan) & ~1) == 0) {
+            const std::uint8_t held =
+                stroke.modifiers | ((HIBYTE(scan) & 1) != 0 ? modifier::kShift : std::uint8_t{0});
+            appendModifiers(inputs, held, true);
+            inputs.push_back(virtualKeyInput(LOBYTE(scan), true));
+            inputs.push_back(virtualKeyInput(LOBYTE(scan), false));
+            appendModifiers(inputs, held, false);
+        } else {
+            appendModifiers(inputs, stroke.modifiers, true);
+            inputs.push_back(unicodeInput(unit, true));
+            inputs.push_back(unicodeInput(unit, false));
+            appendModifiers(inputs, stroke.modifiers, false);
+        }
     }
     if (inputs.empty()) {
         return {};

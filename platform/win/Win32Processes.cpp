@@ -1,9 +1,11 @@
-#include <tlhelp32.h>
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <map>
 
 #include "Processes.h"
+#include "WideText.h"
 
 namespace kaj::platform {
 
@@ -13,11 +15,11 @@ std::string processName(std::uint64_t processId) {
     if (process == nullptr) {
         return {};
     }
-    char path[MAX_PATH];
+    wchar_t path[MAX_PATH];
     DWORD size = MAX_PATH;
     std::string name;
-    if (QueryFullProcessImageNameA(process, 0, path, &size)) {
-        name.assign(path, size);
+    if (QueryFullProcessImageNameW(process, 0, path, &size)) {
+        name = wideToCp1252(std::wstring_view(path, size));
         const std::size_t slash = name.find_last_of("\\/");
         if (slash != std::string::npos) {
             name.erase(0, slash + 1);
@@ -50,9 +52,10 @@ bool isSameOrDescendant(std::uint64_t processId, std::uint64_t ancestor) {
 }
 
 std::string machineName() {
-    char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD size = sizeof name;
-    return GetComputerNameA(name, &size) ? std::string(name, size) : std::string();
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    return GetComputerNameW(name, &size) ? wideToCp1252(std::wstring_view(name, size))
+                                         : std::string();
 }
 
 }  // namespace kaj::platform

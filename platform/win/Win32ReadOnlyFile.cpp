@@ -7,10 +7,9 @@
 namespace kaj::platform {
 
 std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path) {
-    const HANDLE file =
-        CreateFileW(path.wstring().c_str(), GENERIC_READ,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(path.wstring().c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
@@ -59,7 +58,8 @@ bool ReadOnlyFile::readAt(std::uint64_t position, void* destination, std::size_t
         at.OffsetHigh = static_cast<DWORD>(offset >> 32);
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n - done, 1u << 30));
         DWORD got = 0;
-        if (!ReadFile(reinterpret_cast<HANDLE>(handle_), out + done, chunk, &got, &at) || got == 0) {
+        if (!ReadFile(reinterpret_cast<HANDLE>(handle_), out + done, chunk, &got, &at) ||
+            got == 0) {
             return false;
         }
         done += got;

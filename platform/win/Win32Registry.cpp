@@ -16,22 +16,34 @@ class Win32Registry : public RegistryReader {
                                                   std::string_view valueName) const override {
         const std::wstring keyText = cp1252ToWide(key);
         const std::wstring nameText = cp1252ToWide(valueName);
-        for (DWORD view : {static_cast<DWORD>(RRF_SUBKEY_WOW6432KEY),
-                           static_cast<DWORD>(RRF_SUBKEY_WOW6464KEY)}) {
-            wchar_t buffer[1024];
-            DWORD size = sizeof buffer;
-            DWORD type = 0;
-            if (RegGetValueW(HKEY_LOCAL_MACHINE, keyText.c_str(), nameText.c_str(),
-                             RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_RT_REG_DWORD | view, &type,
-                             buffer, &size) != ERROR_SUCCESS) {
+        for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+            HKEY opened = nullptr;
+            if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyText.c_str(), 0, KEY_QUERY_VALUE | view,
+                              &opened) != ERROR_SUCCESS) {
                 continue;
             }
-            if (type == REG_DWORD) {
+            wchar_t buffer[1024] = {};
+            DWORD size = sizeof buffer - sizeof(wchar_t);
+            DWORD type = 0;
+            const LSTATUS read = RegQueryValueExW(opened, nameText.c_str(), nullptr, &type,
+                                                  reinterpret_cast<BYTE*>(buffer), &size);
+            RegCloseKey(opened);
+            if (read != ERROR_SUCCESS) {
+                continue;
+            }
+            if (type == REG_DWORD && size == sizeof(DWORD)) {
                 DWORD number = 0;
                 std::memcpy(&number, buffer, sizeof number);
                 return std::to_string(number);
             }
-            return wideToCp1252(buffer);
+            if (type == REG_SZ || type == REG_EXPAND_SZ) {
+                // The stored text may or may not end with its terminator.
+                std::wstring_view text(buffer, size / sizeof(wchar_t));
+                while (!text.empty() && text.back() == L'\0') {
+                    text.remove_suffix(1);
+                }
+                return wideToCp1252(text);
+            }
         }
         return std::nullopt;
     }

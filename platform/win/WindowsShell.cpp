@@ -1,28 +1,13 @@
 #include <windows.h>
+
 #include <shellapi.h>
 
+#include "QuotedArgument.h"
 #include "Shell.h"
 #include "WideText.h"
 
 namespace kaj::platform {
 namespace {
-
-// An argument quoted as the C runtime reads a command line back.
-std::wstring quoted(const std::wstring& argument) {
-    std::wstring out = L"\"";
-    std::size_t backslashes = 0;
-    for (wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        out.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
-        backslashes = 0;
-        out.push_back(c);
-    }
-    out.append(backslashes * 2, L'\\');
-    return out + L"\"";
-}
 
 class WindowsShell : public Shell {
   public:
@@ -55,9 +40,9 @@ class WindowsShell : public Shell {
         failure_.clear();
         started_.reset();
         const std::wstring file = cp1252ToWide(program);
-        std::wstring line = quoted(file);
+        std::wstring line = quotedArgument(file);
         for (const auto& argument : arguments) {
-            line += L" " + quoted(cp1252ToWide(argument));
+            line += L" " + quotedArgument(cp1252ToWide(argument));
         }
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;

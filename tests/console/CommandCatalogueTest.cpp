@@ -1,12 +1,12 @@
 #include "CommandCatalogue.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <map>
 #include <set>
 
 #include "DropDownLists.h"
+#include "FileSystemTraits.h"
 #include "TempFolder.h"
 #include "UserCommandEntry.h"
 
@@ -80,6 +80,9 @@ TEST(CommandCatalogue, EveryArgumentNamesAControlOfTheSameTab) {
 }
 
 TEST(CommandCatalogue, StartPolFindsTheServerProgramOnThisSystem) {
+    if (!kaj::testing::kNamesDifferingInCaseAreDistinct) {
+        GTEST_SKIP() << "names differing only in case are one file here";
+    }
     kaj::testing::TempFolder folder;
     const std::string pol = folder.path().string() + "/";
     EXPECT_EQ(polProgramPath(pol, false), "");

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "KeyLog.h"
 #include "RunProgram.h"
 #include "TempFolder.h"
 #include "X11WindowActivator.h"
@@ -73,17 +74,9 @@ class FakeClientProcess {
     std::string log() const { return TempFolder::read(log_); }
     pid_t processId() const { return pid_; }
 
-    // Waits until the log holds at least `size` bytes and then stops growing.
     std::string waitForLog(
         std::size_t size, std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) const {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        std::string text = log();
-        while (std::chrono::steady_clock::now() < deadline && text.size() < size) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            text = log();
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
-        return log();
+        return waitForKeyLog(log_, size, limit);
     }
 
   private:

@@ -11,13 +11,27 @@ export WINEPREFIX="${KAJ_WINEPREFIX:-$build_dir/wineprefix}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
 export LC_ALL=C.UTF-8
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# wineboot returns once the prefix can run programs; Wine writes its registry files
+# later, so a marker of our own says the prefix is made.
+if [ ! -f "$WINEPREFIX/.made" ]; then
     mkdir -p "$WINEPREFIX"
     (
         flock 9
-        [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
-        wineserver -w || true
+        if [ ! -f "$WINEPREFIX/.made" ]; then
+            wineboot -i >/dev/null 2>&1 || true
+            touch "$WINEPREFIX/.made"
+        fi
     ) 9>"$WINEPREFIX.lock"
 fi
-wineserver -p 60 >/dev/null 2>&1 || true
-exec wine "$@"
+wineserver -p 60 </dev/null >/dev/null 2>&1 || true
+# Wine's background services, when this program starts them, inherit its output;
+# through files of its own they cannot keep the test runner waiting for the end of
+# a pipe.
+output="$(mktemp)"
+errors="$(mktemp)"
+trap 'rm -f "$output" "$errors"' EXIT
+status=0
+wine "$@" </dev/null >"$output" 2>"$errors" || status=$?
+cat "$output"
+cat "$errors" >&2
+exit "$status"

@@ -89,7 +89,7 @@ int runRenderMap(int argc, char** argv) {
     controls::PixelBuffer buffer;
     if (!renderer.render(view, width, height, buffer)) {
         std::fprintf(stderr, "kajcli render-map: the map files cannot be opened in %s\n",
-                     renderer.file("map0.mul").parent_path().c_str());
+                     renderer.file("map0.mul").parent_path().string().c_str());
         return 1;
     }
     if (buffer.width() == 0 || buffer.height() == 0) {

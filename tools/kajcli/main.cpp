@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "AdminCli.h"
-#include "CommandLine.h"
 #include "CatalogueCli.h"
+#include "CommandLine.h"
 #include "LaunchCli.h"
 #include "MapCli.h"
 #include "RenderArtCli.h"
@@ -82,6 +82,7 @@ int run(int argc, char** argv) {
 
 // The arguments as UTF-8 on every system (Windows hands main its ANSI code page).
 int main(int argc, char** argv) {
+    kaj::platform::writeStandardStreamsAsBytes();
     auto arguments = kaj::platform::commandLineArguments(argc, argv);
     std::vector<char*> words{argc > 0 ? argv[0] : nullptr};
     for (auto& argument : arguments) {
