@@ -1,17 +1,10 @@
 #include "TextFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "FileFaults.h"
+#include "FileReplacing.h"
+#include "ReadOnlyFile.h"
 
 namespace kaj::platform {
 
@@ -34,16 +27,53 @@ std::vector<std::string> splitLines(std::string_view bytes) {
     return lines;
 }
 
+namespace {
+
+std::optional<std::string> readRegularFile(const std::filesystem::path& path) {
+    const auto file = ReadOnlyFile::open(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(file->size()), '\0');
+    if (!bytes.empty() && !file->readAt(0, bytes.data(), bytes.size())) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Where a write lands: a symbolic link is followed to the file it names, so that
+// the file is replaced and the link stays a link.
+std::filesystem::path writeTarget(const std::filesystem::path& path) {
+    std::filesystem::path current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(current, error)) {
+            break;
+        }
+        const auto next = std::filesystem::read_symlink(current, error);
+        if (error) {
+            break;
+        }
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current;
+}
+
+}  // namespace
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    if (injectedFileFault(FileStep::Read, path) != 0) {
+        return std::nullopt;
+    }
+    return readRegularFile(path);
+}
+
 std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const auto bytes = readWholeFile(path);
+    if (!bytes) {
         return std::nullopt;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return splitLines(bytes);
+    return splitLines(*bytes);
 }
 
 WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
@@ -57,77 +87,20 @@ WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<
 }
 
 WriteResult copyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code error;
-    std::ifstream in(from, std::ios::binary);
-    if (!std::filesystem::is_regular_file(from, error) || !in) {
+    if (const int error = injectedFileFault(FileStep::Copy, from)) {
+        return {false,
+                "cannot read " + from.string() + ": " + std::generic_category().message(error)};
+    }
+    const auto bytes = readRegularFile(from);
+    if (!bytes) {
         return {false, "cannot read " + from.string()};
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return {false, "cannot read " + from.string()};
-    }
-    return writeFileReplacing(to, bytes);
+    return writeFileReplacing(to, *bytes);
 }
 
 WriteResult writeFileReplacing(const std::filesystem::path& path, std::string_view bytes,
                                WriteOptions options) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-#ifdef _WIN32
-    (void)options;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return {false, "cannot write " + temporary.string()};
-        }
-    }
-#else
-    mode_t mode = options.ownerOnly ? 0600 : 0644;
-    bool setMode = options.ownerOnly;
-    struct stat existing {};
-    if (options.keepMode && ::stat(path.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-        setMode = true;
-    }
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) {
-        return {false, std::string(std::strerror(errno))};
-    }
-    if (setMode) {
-        ::fchmod(fd, mode);
-    }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const std::string reason = std::strerror(errno);
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            return {false, reason};
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const std::string reason = std::strerror(errno);
-        ::unlink(temporary.c_str());
-        return {false, reason};
-    }
-#endif
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return {false, error.message()};
-    }
-    return {};
+    return replaceThroughTemporaryFile(writeTarget(path), bytes, options);
 }
 
 }  // namespace kaj::platform

@@ -11,11 +11,16 @@ namespace kaj::platform {
 // Lines of an 8-bit text file: each line ends at LF, a CR directly before the LF
 // is removed, a last line without LF counts, and an empty file has no lines.
 std::vector<std::string> splitLines(std::string_view bytes);
+
+// A regular file's bytes, or nothing for anything else: a missing file, a folder, a
+// FIFO or device (never opened, so never waited on), a dangling link, an unreadable
+// file, or one that shrinks while it is read. Never throws.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path);
 
 struct WriteOptions {
-    bool ownerOnly = false;  // readable and writable by the owner only (files holding passwords)
-    bool keepMode = false;   // an existing target keeps its permissions (ownerOnly: new files)
+    bool ownerOnly = false;  // a new file is readable and writable by its owner only
+    bool keepMode = true;    // an existing target keeps its permissions (else ownerOnly decides)
 };
 
 struct WriteResult {
@@ -24,7 +29,8 @@ struct WriteResult {
 };
 
 // Writes the lines each ended by CR LF into a temporary file beside the target and
-// renames it over the target, so a failure leaves the previous file whole.
+// renames it over the target, so a failure leaves the previous file whole. A target
+// reached through a symbolic link is replaced where the link points.
 WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
                            WriteOptions options = {});
 // The same for bytes as they are.

@@ -16,9 +16,7 @@ std::string writeWithBackup(const std::filesystem::path& file, const std::filesy
         bytes += line;
         bytes += "\r\n";
     }
-    platform::WriteOptions options;
-    options.keepMode = true;
-    if (const auto written = platform::writeFileReplacing(file, bytes, options); !written.ok) {
+    if (const auto written = platform::writeFileReplacing(file, bytes); !written.ok) {
         return file.string() + " could not be written (" + written.error +
                "). It was not changed; the backup is " + backup.string() + ".";
     }

@@ -16,10 +16,18 @@ DataFileOutcome backUpAndWrite(const std::filesystem::path& folder, const char* 
     DataFileOutcome outcome;
     const auto existing =
         platform::findCaseInsensitive(folder, scriptName, platform::EntryKind::File);
+    outcome.file = existing.value_or(folder / scriptName);
+    outcome.backup = folder / backupName;
     if (existing) {
-        outcome.backedUp = platform::copyFileReplacing(*existing, folder / backupName).ok;
+        // Without its backup an earlier file is not replaced.
+        const auto copied = platform::copyFileReplacing(*existing, outcome.backup);
+        if (!copied.ok) {
+            outcome.backupError = copied.error;
+            return outcome;
+        }
+        outcome.backedUp = true;
     }
-    const auto result = platform::writeTextLines(existing.value_or(folder / scriptName), lines);
+    const auto result = platform::writeTextLines(outcome.file, lines);
     outcome.written = result.ok;
     outcome.error = result.error;
     return outcome;
@@ -71,24 +79,29 @@ DataFilesResult writeCatalogueDataFiles(const std::filesystem::path& programFold
 
 std::string dataFilesMessage(const DataFilesResult& result) {
     std::string message;
-    if (result.items.backedUp && result.npcs.backedUp) {
+    const bool itemsBackedUp = result.items.written && result.items.backedUp;
+    const bool npcsBackedUp = result.npcs.written && result.npcs.backedUp;
+    if (!result.items.written && !result.npcs.written) {
+        message = "No data files were created.";
+    } else if (itemsBackedUp && npcsBackedUp) {
         message = "Datafiles have been created in the Kaj directory and backups" + kLineEnd +
                   "of KajItems2.scp and KajChar.scp were created." + kLineEnd + kLineEnd +
                   "To recover them simply rename them from .bak to .scp";
-    } else if (result.items.backedUp || result.npcs.backedUp) {
+    } else if (itemsBackedUp || npcsBackedUp) {
         message = "Datafiles have been created in the Kaj directory and a backup" + kLineEnd +
-                  "of " + (result.items.backedUp ? "KajItems2.scp" : "KajChar.scp") +
-                  " was created." + kLineEnd + kLineEnd +
-                  "To recover it simply rename it from .bak to .scp";
+                  "of " + (itemsBackedUp ? "KajItems2.scp" : "KajChar.scp") + " was created." +
+                  kLineEnd + kLineEnd + "To recover it simply rename it from .bak to .scp";
     } else {
         message = "Datafiles have been created in the Kaj directory." + kLineEnd +
                   "There were no earlier data files to back up.";
     }
     for (const auto* failed : {&result.items, &result.npcs}) {
-        if (!failed->written) {
-            message += kLineEnd + kLineEnd +
-                       (failed == &result.items ? "KajItems2.scp" : "KajChar.scp") +
-                       " could not be written (" + failed->error + "); the previous file was kept.";
+        if (!failed->backupError.empty()) {
+            message += kLineEnd + kLineEnd + failed->backup.string() + " could not be written (" +
+                       failed->backupError + "); " + failed->file.string() + " was not changed.";
+        } else if (!failed->written) {
+            message += kLineEnd + kLineEnd + failed->file.string() + " could not be written (" +
+                       failed->error + "); the previous file was kept.";
         }
     }
     return message;

@@ -16,7 +16,10 @@ std::vector<std::string> itemScriptLines(const std::vector<std::string>& itemRec
 struct DataFileOutcome {
     bool backedUp = false;
     bool written = false;
-    std::string error;  // why writing failed
+    std::filesystem::path file;
+    std::filesystem::path backup;
+    std::string backupError;  // why the backup failed; the file was then left as it was
+    std::string error;        // why writing failed
 };
 
 struct DataFilesResult {

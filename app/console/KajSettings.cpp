@@ -260,7 +260,9 @@ IniLoad loadIniFile(const std::filesystem::path& path, ConsoleSettings& settings
 
 platform::WriteResult saveIniFile(const std::filesystem::path& path,
                                   const ConsoleSettings& settings) {
-    return platform::writeTextLines(path, iniLines(settings), {.ownerOnly = true});
+    // It holds passwords: owner-only whatever an earlier file allowed.
+    return platform::writeTextLines(path, iniLines(settings),
+                                    {.ownerOnly = true, .keepMode = false});
 }
 
 }  // namespace kaj::console

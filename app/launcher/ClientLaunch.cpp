@@ -126,11 +126,10 @@ LaunchOutcome launchClassicUO(const LaunchRequest& request, platform::Shell& she
     const auto settings = classicUOSettingsFile(
         fs::absolute(request.settingsFolder.empty() ? fs::path(".") : request.settingsFolder),
         request.shard.name);
-    platform::WriteOptions privateFile;
-    privateFile.ownerOnly = true;
+    // It holds the password: owner-only whatever an earlier file allowed.
     if (const auto written = platform::writeFileReplacing(
             settings, classicUOSettings(request.shard, uoFolder, platform::machineName()),
-            privateFile);
+            {.ownerOnly = true, .keepMode = false});
         !written.ok) {
         return fail(writeFailure(settings, written.error));
     }
@@ -161,10 +160,7 @@ LaunchOutcome launchClient(const LaunchRequest& request, platform::Shell& shell)
     if (!loginCfg) {
         return fail(kLoginCfgMissing);
     }
-    platform::WriteOptions keepMode;
-    keepMode.keepMode = true;
-    if (const auto written =
-            platform::writeTextLines(*loginCfg, loginCfgLines(request.shard), keepMode);
+    if (const auto written = platform::writeTextLines(*loginCfg, loginCfgLines(request.shard));
         !written.ok) {
         return fail(writeFailure(*loginCfg, written.error));
     }
@@ -175,11 +171,8 @@ LaunchOutcome launchClient(const LaunchRequest& request, platform::Shell& shell)
         return fail(kUoCfgMissing);
     }
     // It holds the account: a new file is the owner's alone, an old one keeps its mode.
-    platform::WriteOptions privateFile;
-    privateFile.keepMode = true;
-    privateFile.ownerOnly = true;
-    if (const auto written =
-            platform::writeTextLines(*uoCfg, uoCfgLines(*oldLines, request.shard), privateFile);
+    if (const auto written = platform::writeTextLines(*uoCfg, uoCfgLines(*oldLines, request.shard),
+                                                      {.ownerOnly = true});
         !written.ok) {
         return fail(writeFailure(*uoCfg, written.error));
     }

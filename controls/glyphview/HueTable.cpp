@@ -1,9 +1,7 @@
 #include "HueTable.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "Colour555.h"
+#include "TextFile.h"
 
 namespace kaj::glyph {
 namespace {
@@ -27,12 +25,11 @@ HueTable::HueTable(std::vector<std::uint8_t> wholeBlocks) : blocks_(std::move(wh
 }
 
 HueTable HueTable::load(const std::filesystem::path& huesFile) {
-    std::ifstream in(huesFile, std::ios::binary);
-    if (!in) {
+    const auto bytes = platform::readWholeFile(huesFile);
+    if (!bytes) {
         return {};
     }
-    return HueTable(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in),
-                                              std::istreambuf_iterator<char>()));
+    return HueTable(std::vector<std::uint8_t>(bytes->begin(), bytes->end()));
 }
 
 std::uint32_t HueTable::convert(std::uint16_t colour, std::uint32_t hue) const {

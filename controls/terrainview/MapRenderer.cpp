@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 
 #include "ClientFolder.h"
 #include "Colour555.h"
 #include "DataFile.h"
+#include "ReadOnlyFile.h"
 
 namespace kaj::terrain {
 namespace {
@@ -62,13 +62,16 @@ ColourTable::ColourTable() : colours_(65536, 0) {}
 
 ColourTable ColourTable::load(const std::filesystem::path& radarcol) {
     ColourTable table;
-    std::ifstream in(radarcol, std::ios::binary);
-    if (!in) {
+    const auto file = platform::ReadOnlyFile::open(radarcol);
+    if (!file) {
         return table;
     }
-    std::vector<std::uint8_t> bytes(131072, 0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    const std::size_t got = static_cast<std::size_t>(in.gcount()) / 2;
+    std::vector<std::uint8_t> bytes(
+        static_cast<std::size_t>(std::min<std::uint64_t>(file->size(), 131072)), 0);
+    if (!file->readAt(0, bytes.data(), bytes.size())) {
+        return table;
+    }
+    const std::size_t got = bytes.size() / 2;
     for (std::size_t i = 0; i < got; ++i) {
         table.colours_[i] = controls::convertColour555(read16(&bytes[i * 2]));
     }

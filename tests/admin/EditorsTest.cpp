@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "AccountEditor.h"
 #include "FileSystemTraits.h"
+#include "InjectedFileFault.h"
 #include "PackageManager.h"
 #include "ServerReader.h"
 #include "TempFolder.h"
@@ -122,8 +125,13 @@ TEST_F(AccountEditorFixture, NewAccountsNeedAUniqueNameAndOkBeforeASave) {
 
 TEST_F(AccountEditorFixture, AFailedWriteNamesTheFileAndKeepsIt) {
     editor->load();
-    std::filesystem::create_directories(pol / "data/accounts.txt.tmp/blocker");
-    const auto failure = editor->save();
+    std::optional<std::string> failure;
+    {
+        // The backup is made; the second file opened, accounts.txt's own, fails.
+        platform::InjectedFileFault full(2, ENOSPC);
+        full.onlyOf(platform::FileStep::Open);
+        failure = editor->save();
+    }
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find((pol / "data" / "accounts.txt").string()), std::string::npos)
         << *failure;
@@ -198,8 +206,9 @@ TEST(PackageManager, AFailedSaveKeepsThePkgCfgAndItsMode) {
     if (kaj::testing::kFilesHaveModes) {
         EXPECT_EQ(kaj::testing::fileMode(pol / "p/pkg.cfg"), 0640u);
     }
-    std::filesystem::create_directories(pol / "p/pkg.cfg.tmp/blocker");
     form.version = "3";
+    platform::InjectedFileFault full(2, ENOSPC);
+    full.onlyOf(platform::FileStep::Open);
     const auto failure = manager.save(0, form);
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("could not be written"), std::string::npos);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "FileSystemTraits.h"
+#include "InjectedFileFault.h"
 #include "TempFolder.h"
 
 namespace kaj::console {
@@ -142,7 +145,8 @@ TEST(KajSettings, MissingFileIsReportedAndAFailedSaveKeepsTheOldFile) {
     ConsoleSettings s;
     EXPECT_EQ(loadIniFile(folder / "Kaj.ini", s), IniLoad::Missing);
     const auto file = folder.write("Kaj.ini", "POLPATH=old\r\n");
-    std::filesystem::create_directories(folder / "Kaj.ini.tmp" / "blocker");
+    platform::InjectedFileFault full(1, ENOSPC);
+    full.onlyOf(platform::FileStep::Open);
     const auto result = saveIniFile(file, s);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(TempFolder::read(file), "POLPATH=old\r\n");

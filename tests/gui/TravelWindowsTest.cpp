@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
 #include "HostedControl.h"
+#include "InjectedFileFault.h"
 #include "MenuHarness.h"
 #include "TerrainViewDispatchIds.h"
 #include "TravelPage.h"
@@ -290,7 +293,8 @@ TEST_F(TravelWindows, RemovingAsksFirstAndDropsTheEmptiedNodes) {
 
 TEST_F(TravelWindows, AFailedWriteIsToldAndTheListShowsTheFileAsItIs) {
     open();
-    std::filesystem::create_directories(h.folder / "KajMap.scp.tmp" / "blocker");
+    platform::InjectedFileFault full(1, ENOSPC);
+    full.onlyOf(platform::FileStep::Open);
     page->cmdTravelAdd->click();
     add->Text1->setText("Lost");
     add->cmdAdd->click();

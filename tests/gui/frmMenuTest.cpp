@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QTabBar>
 
+#include "InjectedFileFault.h"
 #include "MenuHarness.h"
 #include "frmMap.h"
 #include "frmProgresswindow.h"
@@ -245,7 +248,8 @@ TEST(frmMenu, AFailedSaveNamesThePathAndKeepsThePreviousFile) {
     MenuHarness h;
     h.folder.write("Kaj.ini", kIniOfAUsedConsole);
     auto& menu = h.open();
-    std::filesystem::create_directories(h.folder / "Kaj.ini.tmp" / "blocker");
+    platform::InjectedFileFault full(1, ENOSPC);
+    full.onlyOf(platform::FileStep::Open);
     h.find<QPushButton>("cmdSetupSaveConfig")->click();
     ASSERT_EQ(h.dialogs.messages.size(), 1u);
     EXPECT_NE(h.dialogs.messages[0].find((h.folder / "Kaj.ini").string()), std::string::npos);

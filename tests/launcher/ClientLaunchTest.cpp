@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "FileSystemTraits.h"
+#include "InjectedFileFault.h"
 #include "TempFolder.h"
 
 namespace kaj::launcher {
@@ -142,7 +145,9 @@ TEST_F(LaunchFixture, AFailedStartIsToldWithTheShellsReason) {
 }
 
 TEST_F(LaunchFixture, AFileThatCannotBeWrittenStopsTheLaunchAndStaysAsItWas) {
-    std::filesystem::create_directories(uo / "uo.cfg.tmp" / "blocker");
+    // login.cfg is written; uo.cfg, the second file opened, fails.
+    platform::InjectedFileFault full(2, ENOSPC);
+    full.onlyOf(platform::FileStep::Open);
     const auto outcome = launchClient(request, shell);
     EXPECT_FALSE(outcome.ok);
     ASSERT_EQ(outcome.messages.size(), 1u);

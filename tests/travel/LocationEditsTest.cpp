@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include "InjectedFileFault.h"
 #include "TempFolder.h"
 #include "TravelFile.h"
 
@@ -65,7 +68,8 @@ TEST_F(EditsFixture, RefusedChangesLeaveTheListAndTheFileAsTheyWere) {
 }
 
 TEST_F(EditsFixture, AFailedWriteNamesThePathAndShowsTheFileAsItStillIs) {
-    std::filesystem::create_directories(folder / "KajMap.scp.tmp" / "blocker");
+    platform::InjectedFileFault full(1, ENOSPC);
+    full.onlyOf(platform::FileStep::Open);
     const auto outcome =
         addLocation(state, folder.path(), {"Shrines", "Virtue", "Honesty", "1", "2", "3"});
     EXPECT_FALSE(outcome.saved);

@@ -16,8 +16,10 @@ namespace {
 
 using kaj::testing::TempFolder;
 
+// Wine starts cmd.exe slowly the first time in a new prefix, and more so on a busy
+// machine: the file is waited for, and then for its line.
 bool waitForFile(const std::filesystem::path& file) {
-    for (int i = 0; i < 500 && !std::filesystem::exists(file); ++i) {
+    for (int i = 0; i < 1500 && !std::filesystem::exists(file); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return std::filesystem::exists(file);
@@ -45,7 +47,7 @@ TEST(ShellOnWindows, AProgramStartsThroughTheShellInItsWorkingFolder) {
     ASSERT_TRUE(shell->open(script.string(), folder / "bin")) << shell->lastFailure();
     ASSERT_TRUE(waitForFile(folder / "where.txt"));
     std::string where;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 1500; ++i) {
         where = TempFolder::read(folder / "where.txt");
         if (where.ends_with("\n"))
             break;

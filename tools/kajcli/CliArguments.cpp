@@ -1,13 +1,12 @@
 #include "CliArguments.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "PngWriter.h"
-
-#include <cerrno>
-#include <cstdlib>
+#include "TextFile.h"
 
 namespace kaj::cli {
 
@@ -60,17 +59,19 @@ std::optional<std::uint32_t> parseBackground(const std::string& text) {
 }
 
 bool writePng(const std::string& path, const std::uint8_t* bgr, int width, int height) {
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
-                                  3);
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) *
+                                  static_cast<std::size_t>(height) * 3);
     for (std::size_t i = 0; i < rgb.size(); i += 3) {
         rgb[i] = bgr[i + 2];
         rgb[i + 1] = bgr[i + 1];
         rgb[i + 2] = bgr[i];
     }
     const auto png = encodePng(rgb.data(), width, height);
-    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-    return static_cast<bool>(out.flush());
+    const std::u8string utf8Path(path.begin(), path.end());
+    return platform::writeFileReplacing(
+               std::filesystem::path(utf8Path),
+               std::string_view(reinterpret_cast<const char*>(png.data()), png.size()))
+        .ok;
 }
 
 }  // namespace kaj::cli
