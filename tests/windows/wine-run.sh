@@ -30,8 +30,18 @@ wineserver -p 60 </dev/null >/dev/null 2>&1 || true
 output="$(mktemp)"
 errors="$(mktemp)"
 trap 'rm -f "$output" "$errors"' EXIT
-status=0
-wine "$@" </dev/null >"$output" 2>"$errors" || status=$?
+# A program whose wineserver went away under it ("wine client error") never ran
+# its own code to the end; it is run again, a few times at most.
+for attempt in 1 2 3; do
+    status=0
+    wine "$@" </dev/null >"$output" 2>"$errors" || status=$?
+    if [ "$status" -eq 0 ] || ! grep -q '^wine client error' "$errors"; then
+        break
+    fi
+    echo "wine-run: wineserver lost on attempt $attempt, running again" >&2
+    sleep 1
+    wineserver -p 60 </dev/null >/dev/null 2>&1 || true
+done
 cat "$output"
 cat "$errors" >&2
 exit "$status"
