@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 namespace kaj::platform {
 
@@ -13,9 +14,17 @@ namespace kaj::platform {
 class ReadOnlyFile {
   public:
     static std::optional<ReadOnlyFile> open(const std::filesystem::path& path);
-    ReadOnlyFile(ReadOnlyFile&& other) noexcept;
-    ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
-    ~ReadOnlyFile();
+    ReadOnlyFile(ReadOnlyFile&& other) noexcept
+        : handle_(std::exchange(other.handle_, kNoHandle)), size_(other.size_) {}
+    ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept {
+        if (this != &other) {
+            close();
+            handle_ = std::exchange(other.handle_, kNoHandle);
+            size_ = other.size_;
+        }
+        return *this;
+    }
+    ~ReadOnlyFile() { close(); }
 
     std::uint64_t size() const { return size_; }
     // Reads exactly n bytes at a position, or fails.
@@ -25,7 +34,8 @@ class ReadOnlyFile {
     ReadOnlyFile(std::intptr_t handle, std::uint64_t size) : handle_(handle), size_(size) {}
     void close();
 
-    std::intptr_t handle_ = -1;  // a descriptor, or a Windows handle
+    static constexpr std::intptr_t kNoHandle = -1;
+    std::intptr_t handle_ = kNoHandle;  // a descriptor, or a Windows handle
     std::uint64_t size_ = 0;
 };
 

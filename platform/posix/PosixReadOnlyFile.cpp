@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <utility>
 
 #include "ReadOnlyFile.h"
 
@@ -27,26 +26,10 @@ std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path
     return ReadOnlyFile(fd, static_cast<std::uint64_t>(info.st_size));
 }
 
-ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, -1)), size_(other.size_) {}
-
-ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = std::exchange(other.handle_, -1);
-        size_ = other.size_;
-    }
-    return *this;
-}
-
-ReadOnlyFile::~ReadOnlyFile() {
-    close();
-}
-
 void ReadOnlyFile::close() {
-    if (handle_ >= 0) {
+    if (handle_ != kNoHandle) {
         ::close(static_cast<int>(handle_));
-        handle_ = -1;
+        handle_ = kNoHandle;
     }
 }
 

@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <utility>
-
 #include "ReadOnlyFile.h"
 
 namespace kaj::platform {
@@ -22,26 +20,10 @@ std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path
                         static_cast<std::uint64_t>(size.QuadPart));
 }
 
-ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, -1)), size_(other.size_) {}
-
-ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = std::exchange(other.handle_, -1);
-        size_ = other.size_;
-    }
-    return *this;
-}
-
-ReadOnlyFile::~ReadOnlyFile() {
-    close();
-}
-
 void ReadOnlyFile::close() {
-    if (handle_ != -1) {
+    if (handle_ != kNoHandle) {
         CloseHandle(reinterpret_cast<HANDLE>(handle_));
-        handle_ = -1;
+        handle_ = kNoHandle;
     }
 }
 
