@@ -307,11 +307,7 @@ std::optional<std::string> AccountEditor::save() const {
     const auto file = accountsFile();
     auto backup = file;
     backup.replace_filename("accounts.old");
-    if (auto failure = writeWithBackup(file, backup, accountLines(accounts), byteOrderMark_);
-        !failure.empty()) {
-        return failure;
-    }
-    return std::nullopt;
+    return writeWithBackup(file, backup, accountLines(accounts), byteOrderMark_);
 }
 
 ListSearch::Outcome AccountEditor::search(const std::string& text) {

@@ -5,8 +5,10 @@
 
 namespace kaj::admin {
 
-std::string writeWithBackup(const std::filesystem::path& file, const std::filesystem::path& backup,
-                            const std::vector<std::string>& lines, bool byteOrderMark) {
+std::optional<std::string> writeWithBackup(const std::filesystem::path& file,
+                                           const std::filesystem::path& backup,
+                                           const std::vector<std::string>& lines,
+                                           bool byteOrderMark) {
     if (const auto copied = platform::copyFileReplacing(file, backup); !copied.ok) {
         return "The backup " + backup.string() + " could not be written (" + copied.error + "). " +
                file.filename().string() + " was not changed.";
@@ -20,7 +22,7 @@ std::string writeWithBackup(const std::filesystem::path& file, const std::filesy
         return file.string() + " could not be written (" + written.error +
                "). It was not changed; the backup is " + backup.string() + ".";
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace kaj::admin

@@ -79,11 +79,7 @@ std::optional<std::string> PackageManager::save(int index, const PackageForm& fo
         return file.string() + " could not be read. It was not changed.";
     }
     const bool mark = !oldLines->empty() && oldLines->front().starts_with(kByteOrderMark);
-    auto failure = writeWithBackup(file, folder / "pkg.old", packageLines(*oldLines, form), mark);
-    if (!failure.empty()) {
-        return failure;
-    }
-    return std::nullopt;
+    return writeWithBackup(file, folder / "pkg.old", packageLines(*oldLines, form), mark);
 }
 
 ListSearch::Outcome PackageManager::search(const std::string& text) {

@@ -60,43 +60,61 @@ int entryNamed(const admin::AccountEditor& editor, const std::string& text) {
     return -1;
 }
 
+// The fields `--set` reaches that take the value as it is, and those whose "\n"
+// stands for a line break; "privs" is the ticked list.
+using AccountText = std::string admin::AccountForm::*;
+constexpr std::pair<const char*, AccountText> kAccountFields[] = {
+    {"name", &admin::AccountForm::name},         {"password", &admin::AccountForm::password},
+    {"enabled", &admin::AccountForm::enabled},   {"banned", &admin::AccountForm::banned},
+    {"cmdlevel", &admin::AccountForm::cmdLevel},
+};
+constexpr std::pair<const char*, AccountText> kAccountLineFields[] = {
+    {"cprops", &admin::AccountForm::cprops},
+    {"misc", &admin::AccountForm::misc},
+};
+
+template <typename Member, std::size_t N>
+Member memberNamed(const std::pair<const char*, Member> (&fields)[N], const std::string& field) {
+    for (const auto& [name, member] : fields) {
+        if (field == name) {
+            return member;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<std::string> tickPrivileges(admin::AccountForm& form, const std::string& value) {
+    form.privileges = {};
+    std::size_t start = 0;
+    while (start <= value.size() && !value.empty()) {
+        const std::size_t comma = value.find(',', start);
+        const std::string name = console::trimBlanks(std::string_view(value).substr(
+            start, comma == std::string::npos ? comma : comma - start));
+        bool known = false;
+        for (std::size_t i = 0; i < admin::kPrivileges.size(); ++i) {
+            if (name == admin::kPrivileges[i]) {
+                form.privileges[i] = known = true;
+            }
+        }
+        if (!known) {
+            return "The privilege " + name + " is not in the list.";
+        }
+        if (comma == std::string::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> setField(admin::AccountForm& form, const std::string& field,
                                     const std::string& value) {
-    if (field == "name") {
-        form.name = value;
-    } else if (field == "password") {
-        form.password = value;
-    } else if (field == "enabled") {
-        form.enabled = value;
-    } else if (field == "banned") {
-        form.banned = value;
-    } else if (field == "cmdlevel") {
-        form.cmdLevel = value;
-    } else if (field == "cprops") {
-        form.cprops = withLineBreaks(value);
-    } else if (field == "misc") {
-        form.misc = withLineBreaks(value);
-    } else if (field == "privs") {
-        form.privileges = {};
-        std::size_t start = 0;
-        while (start <= value.size() && !value.empty()) {
-            const std::size_t comma = value.find(',', start);
-            const std::string name = console::trimBlanks(std::string_view(value).substr(
-                start, comma == std::string::npos ? comma : comma - start));
-            bool known = false;
-            for (std::size_t i = 0; i < admin::kPrivileges.size(); ++i) {
-                if (name == admin::kPrivileges[i]) {
-                    form.privileges[i] = known = true;
-                }
-            }
-            if (!known) {
-                return "The privilege " + name + " is not in the list.";
-            }
-            if (comma == std::string::npos) {
-                break;
-            }
-            start = comma + 1;
-        }
+    if (const auto member = memberNamed(kAccountFields, field)) {
+        form.*member = value;
+    } else if (const auto lines = memberNamed(kAccountLineFields, field)) {
+        form.*lines = withLineBreaks(value);
+    } else {
+        return tickPrivileges(form, value);
     }
     return std::nullopt;
 }
@@ -119,14 +137,22 @@ int packagesUsage() {
 }
 
 bool isAccountField(const std::string& field) {
-    for (const char* known :
-         {"name", "password", "enabled", "banned", "cmdlevel", "privs", "cprops", "misc"}) {
-        if (field == known) {
-            return true;
-        }
-    }
-    return false;
+    return memberNamed(kAccountFields, field) || memberNamed(kAccountLineFields, field) ||
+           field == "privs";
 }
+
+// The package fields besides "enabled", which is 1 or 0.
+using PackageText = std::string admin::PackageForm::*;
+constexpr std::pair<const char*, PackageText> kPackageFields[] = {
+    {"name", &admin::PackageForm::name},
+    {"version", &admin::PackageForm::version},
+    {"maintainer", &admin::PackageForm::maintainer},
+    {"email", &admin::PackageForm::email},
+    {"requires", &admin::PackageForm::requires_},
+    {"conflicts", &admin::PackageForm::conflicts},
+    {"corerequired", &admin::PackageForm::coreRequired},
+    {"replaces", &admin::PackageForm::replaces},
+};
 
 std::string relativeFolder(const std::filesystem::path& folder, const std::filesystem::path& root) {
     const std::string relative = folder.lexically_relative(root).generic_string();
@@ -168,10 +194,7 @@ int runAccounts(int argc, char** argv) {
                     auto form = editor.show(*added.entry);
                     form.name = name;
                     form.password = password;
-                    if (auto refusal = editor.apply(*added.entry, form)) {
-                        return refusal;
-                    }
-                    return std::nullopt;
+                    return editor.apply(*added.entry, form);
                 });
         } else if (word == "--delete" && left >= 1) {
             const std::string name = argv[++i];
@@ -258,11 +281,8 @@ int runPackages(int argc, char** argv) {
         }
     }
     for (const auto& [field, value] : edits) {
-        bool known = field == "enabled" && zeroOrOne(value);
-        for (const char* name : {"name", "version", "maintainer", "email", "requires", "conflicts",
-                                 "corerequired", "replaces"}) {
-            known = known || field == name;
-        }
+        const bool known =
+            (field == "enabled" && zeroOrOne(value)) || memberNamed(kPackageFields, field);
         if (!known) {
             return packagesUsage();
         }
@@ -284,22 +304,8 @@ int runPackages(int argc, char** argv) {
         for (const auto& [field, value] : edits) {
             if (field == "enabled") {
                 form->enabled = value == "1";
-            } else if (field == "name") {
-                form->name = value;
-            } else if (field == "version") {
-                form->version = value;
-            } else if (field == "maintainer") {
-                form->maintainer = value;
-            } else if (field == "email") {
-                form->email = value;
-            } else if (field == "requires") {
-                form->requires_ = value;
-            } else if (field == "conflicts") {
-                form->conflicts = value;
-            } else if (field == "corerequired") {
-                form->coreRequired = value;
             } else {
-                form->replaces = value;
+                (*form).*memberNamed(kPackageFields, field) = value;
             }
         }
         if (save) {
