@@ -14,6 +14,7 @@
 namespace kaj::admin {
 namespace {
 
+using console::namedBox;
 using console::namedButton;
 using console::namedFrame;
 using platform::fromCp1252;
@@ -40,9 +41,7 @@ FrmPackageManager::FrmPackageManager(AdminHost& host, QWidget* parent)
     auto* grid = new QGridLayout(buttonFrame_);
     cmdEdit = namedButton("cmdEdit", "Edit", buttonFrame_);
     cmdLoadPackages = namedButton("cmdLoadPackages", "Load Packages", buttonFrame_);
-    TextSearch = new QLineEdit(buttonFrame_);
-    TextSearch->setObjectName("TextSearch");
-    TextSearch->installEventFilter(new console::SelectAllOnFocus(this));
+    TextSearch = namedBox("TextSearch", buttonFrame_, new console::SelectAllOnFocus(this));
     cmdSearch = namedButton("cmdSearch", "Search", buttonFrame_);
     cmdSearchAgain = namedButton("cmdSearchAgain", "Search Again", buttonFrame_);
     grid->addWidget(cmdEdit, 0, 0);
@@ -59,17 +58,14 @@ FrmPackageManager::FrmPackageManager(AdminHost& host, QWidget* parent)
     connect(enter, &console::EnterReleased::released, this, [this] { cmdSearch_Click(); });
     connect(listPackageName, &QListWidget::currentRowChanged, this,
             [this] { listPackageName_Click(); });
-    const std::pair<QPushButton*, void (FrmPackageManager::*)()> handlers[] = {
-        {cmdEdit, &FrmPackageManager::cmdEdit_Click},
-        {cmdLoadPackages, &FrmPackageManager::cmdLoadPackages_Click},
-        {cmdSearch, &FrmPackageManager::cmdSearch_Click},
-        {cmdSearchAgain, &FrmPackageManager::cmdSearchAgain_Click},
-        {cmdOk, &FrmPackageManager::cmdOk_Click},
-        {cmdCancel, &FrmPackageManager::cmdCancel_Click},
-    };
-    for (const auto& [button, handler] : handlers) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
-    }
+    console::connectClicks(this, {
+                                     {cmdEdit, &FrmPackageManager::cmdEdit_Click},
+                                     {cmdLoadPackages, &FrmPackageManager::cmdLoadPackages_Click},
+                                     {cmdSearch, &FrmPackageManager::cmdSearch_Click},
+                                     {cmdSearchAgain, &FrmPackageManager::cmdSearchAgain_Click},
+                                     {cmdOk, &FrmPackageManager::cmdOk_Click},
+                                     {cmdCancel, &FrmPackageManager::cmdCancel_Click},
+                                 });
     setEditing(false);
     resize(560, 380);
 }
@@ -90,22 +86,23 @@ QGroupBox* FrmPackageManager::createInfo() {
     enabledRow->addStretch(1);
     grid->addWidget(new QLabel("Enabled", Frame2), 0, 0);
     grid->addLayout(enabledRow, 0, 1);
-    const std::pair<const char*, QLineEdit**> boxes[] = {
-        {"Name", &TextName},
-        {"Version", &TextVersion},
-        {"Maintainer", &TextMaintainer},
-        {"Email", &TextEmail},
-        {"Requires", &TextRequires},
-        {"Conflicts", &TextConflicts},
-        {"Core Required", &TextCoreRequired},
-        {"Replaces", &TextReplaces},
+    const struct {
+        const char* label;
+        const char* name;
+        QLineEdit** box;
+    } boxes[] = {
+        {"Name", "TextName", &TextName},
+        {"Version", "TextVersion", &TextVersion},
+        {"Maintainer", "TextMaintainer", &TextMaintainer},
+        {"Email", "TextEmail", &TextEmail},
+        {"Requires", "TextRequires", &TextRequires},
+        {"Conflicts", "TextConflicts", &TextConflicts},
+        {"Core Required", "TextCoreRequired", &TextCoreRequired},
+        {"Replaces", "TextReplaces", &TextReplaces},
     };
-    const char* names[] = {"TextName",     "TextVersion",   "TextMaintainer",   "TextEmail",
-                           "TextRequires", "TextConflicts", "TextCoreRequired", "TextReplaces"};
     int row = 1;
-    for (const auto& [label, box] : boxes) {
-        *box = new QLineEdit(Frame2);
-        (*box)->setObjectName(names[row - 1]);
+    for (const auto& [label, name, box] : boxes) {
+        *box = namedBox(name, Frame2);
         grid->addWidget(new QLabel(label, Frame2), row, 0);
         grid->addWidget(*box, row, 1);
         ++row;

@@ -16,6 +16,7 @@
 namespace kaj::admin {
 namespace {
 
+using console::namedBox;
 using console::namedButton;
 using console::namedFrame;
 using platform::fromCp1252;
@@ -79,9 +80,7 @@ QWidget* frmEditAccounts::createListSide() {
 
     auto* search = namedFrame("FrameAccountSearch", QString(), side);
     auto* searchGrid = new QGridLayout(search);
-    TextSearch = new QLineEdit(search);
-    TextSearch->setObjectName("TextSearch");
-    TextSearch->installEventFilter(new console::SelectAllOnFocus(this));
+    TextSearch = namedBox("TextSearch", search, new console::SelectAllOnFocus(this));
     cmdSearch = namedButton("cmdSearch", "Search", search);
     cmdSearchAgain = namedButton("cmdSearchAgain", "Search Again", search);
     searchGrid->addWidget(TextSearch, 0, 0, 1, 2);
@@ -94,28 +93,23 @@ QWidget* frmEditAccounts::createListSide() {
     connect(enter, &console::EnterReleased::released, this, [this] { cmdSearch_Click(); });
     connect(listAccountNames, &QListWidget::currentRowChanged, this,
             [this] { listAccountNames_Click(); });
-    const std::pair<QPushButton*, void (frmEditAccounts::*)()> handlers[] = {
-        {cmdEditAccount, &frmEditAccounts::cmdEditAccount_Click},
-        {cmdDeleteAccount, &frmEditAccounts::cmdDeleteAccount_Click},
-        {cmdNewAccount, &frmEditAccounts::cmdNewAccount_Click},
-        {cmdSaveAccounts, &frmEditAccounts::cmdSaveAccounts_Click},
-        {cmdLoadAccounts, &frmEditAccounts::cmdLoadAccounts_Click},
-        {cmdSearch, &frmEditAccounts::cmdSearch_Click},
-        {cmdSearchAgain, &frmEditAccounts::cmdSearchAgain_Click},
-    };
-    for (const auto& [button, handler] : handlers) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
-    }
+    console::connectClicks(this, {
+                                     {cmdEditAccount, &frmEditAccounts::cmdEditAccount_Click},
+                                     {cmdDeleteAccount, &frmEditAccounts::cmdDeleteAccount_Click},
+                                     {cmdNewAccount, &frmEditAccounts::cmdNewAccount_Click},
+                                     {cmdSaveAccounts, &frmEditAccounts::cmdSaveAccounts_Click},
+                                     {cmdLoadAccounts, &frmEditAccounts::cmdLoadAccounts_Click},
+                                     {cmdSearch, &frmEditAccounts::cmdSearch_Click},
+                                     {cmdSearchAgain, &frmEditAccounts::cmdSearchAgain_Click},
+                                 });
     return side;
 }
 
 QGroupBox* frmEditAccounts::createParameters() {
     Frame1 = namedFrame("Frame1", "Account Parameters", this);
     auto* grid = new QGridLayout(Frame1);
-    TextAccountName = new QLineEdit(Frame1);
-    TextAccountName->setObjectName("TextAccountName");
-    TextPassword = new QLineEdit(Frame1);
-    TextPassword->setObjectName("TextPassword");
+    TextAccountName = namedBox("TextAccountName", Frame1);
+    TextPassword = namedBox("TextPassword", Frame1);
     grid->addWidget(new QLabel("Account Name", Frame1), 0, 0);
     grid->addWidget(TextAccountName, 0, 1, 1, 3);
     grid->addWidget(new QLabel("Password", Frame1), 1, 0);

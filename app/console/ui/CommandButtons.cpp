@@ -10,6 +10,7 @@
 
 #include "ConsoleHost.h"
 #include "EnterReleased.h"
+#include "LayoutHelpers.h"
 #include "QtText.h"
 #include "UpDownArrows.h"
 
@@ -72,9 +73,7 @@ void CommandButtons::createArgumentControl(const ArgumentControl& control) {
     QWidget* parent = grid->parentWidget();
     switch (control.kind) {
         case ControlKind::LineEdit: {
-            auto* edit = new QLineEdit(parent);
-            edit->setObjectName(control.name);
-            edit->installEventFilter(selectAllOnFocus_);
+            auto* edit = namedBox(control.name, parent, selectAllOnFocus_);
             grid->addWidget(edit, control.place.row, control.place.column, 1,
                             control.place.columnSpan);
             break;

@@ -24,13 +24,8 @@ CommandsPage::CommandsPage(ConsoleState& state, Sender sendCommand, QObject* sel
     auto* row = compact(new QHBoxLayout(this));
     auto* frame13 = namedFrame("Frame13", "Buttons", this);
     auto* fields = compact(new QGridLayout(frame13));
-    txtCommandsCaption = new QLineEdit(frame13);
-    txtCommandsCaption->setObjectName("txtCommandsCaption");
-    txtCommandsCommand = new QLineEdit(frame13);
-    txtCommandsCommand->setObjectName("txtCommandsCommand");
-    for (QLineEdit* edit : {txtCommandsCaption, txtCommandsCommand}) {
-        edit->installEventFilter(selectAllOnFocus);
-    }
+    txtCommandsCaption = namedBox("txtCommandsCaption", frame13, selectAllOnFocus);
+    txtCommandsCommand = namedBox("txtCommandsCommand", frame13, selectAllOnFocus);
     fields->addWidget(new QLabel("Caption", frame13), 0, 0);
     fields->addWidget(txtCommandsCaption, 0, 1, 1, 2);
     fields->addWidget(new QLabel("Command", frame13), 1, 0);

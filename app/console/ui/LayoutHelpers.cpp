@@ -15,4 +15,13 @@ QPushButton* namedButton(const char* name, const QString& caption, QWidget* pare
     return button;
 }
 
+QLineEdit* namedBox(const char* name, QWidget* parent, QObject* focusFilter) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    if (focusFilter) {
+        box->installEventFilter(focusFilter);
+    }
+    return box;
+}
+
 }  // namespace kaj::console

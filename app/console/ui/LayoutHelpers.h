@@ -2,8 +2,12 @@
 
 #include <QGroupBox>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+
+#include <initializer_list>
+#include <utility>
 
 namespace kaj::console {
 
@@ -22,5 +26,17 @@ Layout* compact(Layout* layout) {
 QGroupBox* namedFrame(const char* name, const QString& title, QWidget* parent);
 // A push button with a name that Enter in a field does not press.
 QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent);
+// A one-line box with a name, watched by a focus filter (select-all) when one is given.
+QLineEdit* namedBox(const char* name, QWidget* parent, QObject* focusFilter = nullptr);
+
+// Each button's click calls its handler on the owner.
+template <typename Owner>
+void connectClicks(Owner* owner,
+                   std::initializer_list<std::pair<QPushButton*, void (Owner::*)()>> handlers) {
+    for (const auto& [button, handler] : handlers) {
+        QObject::connect(button, &QPushButton::clicked, owner,
+                         [owner, handler = handler] { (owner->*handler)(); });
+    }
+}
 
 }  // namespace kaj::console

@@ -48,10 +48,8 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     auto* paths = namedFrame("Frame4", "Paths", this);
     auto* pathGrid = compact(new QGridLayout(paths));
     pathGrid->setVerticalSpacing(1);
-    txtConfigUODir = new QLineEdit(paths);
-    txtConfigUODir->setObjectName("txtConfigUODir");
-    txtConfigPOLDir = new QLineEdit(paths);
-    txtConfigPOLDir->setObjectName("txtConfigPOLDir");
+    txtConfigUODir = namedBox("txtConfigUODir", paths);
+    txtConfigPOLDir = namedBox("txtConfigPOLDir", paths);
     auto* browseUO = namedButton("cmdConfigBrowseUO", "Browse", paths);
     auto* browsePOL = namedButton("cmdConfigBrowsePOL", "Browse", paths);
     pathGrid->addWidget(new QLabel("Ultima Directory", paths), 0, 0, 1, 2);
@@ -86,8 +84,7 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     cboClientKind = new QComboBox(options);
     cboClientKind->setObjectName("cboClientKind");
     cboClientKind->addItems({"Classic client", "ClassicUO", "Custom title"});
-    txtClientTitle = new QLineEdit(options);
-    txtClientTitle->setObjectName("txtClientTitle");
+    txtClientTitle = namedBox("txtClientTitle", options);
     txtClientTitle->setPlaceholderText("Window title");
     clientRow->addWidget(new QLabel("Client", options));
     clientRow->addWidget(cboClientKind);

@@ -47,18 +47,15 @@ LauncherPage::LauncherPage(LauncherHost& host, QObject* selectAllOnFocus, QWidge
     row->addWidget(FrameAccountInfo, 5);
 
     connect(ListShards, &QListWidget::currentRowChanged, this, [this] { ListShards_Click(); });
-    const std::pair<QPushButton*, void (LauncherPage::*)()> handlers[] = {
-        {cmdEditShard, &LauncherPage::cmdEditShard_Click},
-        {cmdLauncherLaunch, &LauncherPage::cmdLauncherLaunch_Click},
-        {cmdLauncherNew, &LauncherPage::cmdLauncherNew_Click},
-        {cmdLauncherDelete, &LauncherPage::cmdLauncherDelete_Click},
-        {cmdLauncherDone, &LauncherPage::cmdLauncherDone_Click},
-        {cmdLauncherCancel, &LauncherPage::cmdLauncherCancel_Click},
-        {cmdLauncherBrowse, &LauncherPage::cmdLauncherBrowse_Click},
-    };
-    for (const auto& [button, handler] : handlers) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
-    }
+    console::connectClicks(this, {
+                                     {cmdEditShard, &LauncherPage::cmdEditShard_Click},
+                                     {cmdLauncherLaunch, &LauncherPage::cmdLauncherLaunch_Click},
+                                     {cmdLauncherNew, &LauncherPage::cmdLauncherNew_Click},
+                                     {cmdLauncherDelete, &LauncherPage::cmdLauncherDelete_Click},
+                                     {cmdLauncherDone, &LauncherPage::cmdLauncherDone_Click},
+                                     {cmdLauncherCancel, &LauncherPage::cmdLauncherCancel_Click},
+                                     {cmdLauncherBrowse, &LauncherPage::cmdLauncherBrowse_Click},
+                                 });
 }
 
 void LauncherPage::createAccountFrame(QObject* selectAllOnFocus) {
@@ -66,10 +63,7 @@ void LauncherPage::createAccountFrame(QObject* selectAllOnFocus) {
     auto* grid = compact(new QGridLayout(FrameAccountInfo));
     grid->setVerticalSpacing(1);
     auto box = [&](const char* name) {
-        auto* edit = new QLineEdit(FrameAccountInfo);
-        edit->setObjectName(name);
-        edit->installEventFilter(selectAllOnFocus);
-        return edit;
+        return console::namedBox(name, FrameAccountInfo, selectAllOnFocus);
     };
     txtAccountServerName = box("txtAccountServerName");
     txtAccountName = box("txtAccountName");

@@ -58,9 +58,7 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     side->setSpacing(console::kCompactSpacing);
     auto* coordinates = namedFrame("Frame15", "Coordinates", this);
     auto* coordinatesLayout = compact(new QVBoxLayout(coordinates));
-    txtLocation = new QLineEdit(coordinates);
-    txtLocation->setObjectName("txtLocation");
-    txtLocation->installEventFilter(selectAllOnFocus);
+    txtLocation = console::namedBox("txtLocation", coordinates, selectAllOnFocus);
     txtLocation->setMinimumWidth(
         QFontMetrics(txtLocation->font()).horizontalAdvance("6143,4095,-127") + 12);
     coordinatesLayout->addWidget(txtLocation);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "LayoutHelpers.h"
 #include "QtText.h"
 #include "SelectAllOnFocus.h"
 
@@ -51,10 +52,7 @@ frmAddLocation::frmAddLocation(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     Combo2 = combo("Combo2");
     auto* selectAll = new console::SelectAllOnFocus(this);
     auto text = [this, selectAll](const char* name) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(name);
-        edit->installEventFilter(selectAll);
-        return edit;
+        return console::namedBox(name, this, selectAll);
     };
     Text1 = text("Text1");
     Text2 = text("Text2");
