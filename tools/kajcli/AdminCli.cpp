@@ -9,16 +9,12 @@
 
 #include "AccountEditor.h"
 #include "CliArguments.h"
+#include "OutputLine.h"
 #include "PackageManager.h"
 #include "TextRoutines.h"
 
 namespace kaj::cli {
 namespace {
-
-void writeLine(std::FILE* to, std::string_view line) {
-    std::fwrite(line.data(), 1, line.size(), to);
-    std::fputc('\n', to);
-}
 
 int refused(const std::string& message) {
     writeLine(stderr, message);

@@ -5,17 +5,9 @@
 #include <string>
 
 #include "CatalogueLoads.h"
+#include "OutputLine.h"
 
 namespace kaj::cli {
-namespace {
-
-void writeLine(const std::string& line) {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
-}  // namespace
-
 int runCatalogue(bool npcs, int argc, char** argv) {
     catalogue::CatalogueSource source;
     bool haveSource = false;
@@ -39,8 +31,7 @@ int runCatalogue(bool npcs, int argc, char** argv) {
         return 2;
     }
     const catalogue::MessageSink toStandardError = [](std::string_view text) {
-        std::fwrite(text.data(), 1, text.size(), stderr);
-        std::fputc('\n', stderr);
+        writeLine(stderr, text);
     };
     catalogue::CatalogueState state;
     if (npcs) {
@@ -49,12 +40,12 @@ int runCatalogue(bool npcs, int argc, char** argv) {
         catalogue::loadItemCatalogue(state, source, toStandardError);
     }
     for (const auto& record : npcs ? state.ListFullChar : state.ListFullItem) {
-        writeLine(record);
+        writeLine(stdout, record);
     }
     if (tree) {
-        writeLine("--");
+        writeLine(stdout, "--");
         for (const auto& line : (npcs ? state.tvwNPC : state.tvwItems).outline()) {
-            writeLine(line);
+            writeLine(stdout, line);
         }
     }
     return std::fflush(stdout) == 0 ? 0 : 1;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ClientLaunch.h"
+#include "OutputLine.h"
 
 namespace kaj::cli {
 
@@ -45,8 +46,7 @@ int runLaunch(int argc, char** argv) {
     auto shell = platform::makeSystemShell();
     const auto outcome = launcher::launchClient(request, *shell);
     for (const auto& message : outcome.messages) {
-        std::fwrite(message.data(), 1, message.size(), stderr);
-        std::fputc('\n', stderr);
+        writeLine(stderr, message);
     }
     return outcome.ok ? 0 : 1;
 }

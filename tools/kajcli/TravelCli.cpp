@@ -8,15 +8,11 @@
 
 #include "CliArguments.h"
 #include "LocationEdits.h"
+#include "OutputLine.h"
 #include "TravelFile.h"
 
 namespace kaj::cli {
 namespace {
-
-void writeLine(std::FILE* to, std::string_view line) {
-    std::fwrite(line.data(), 1, line.size(), to);
-    std::fputc('\n', to);
-}
 
 int usage() {
     std::fprintf(stderr,
