@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,24 @@ struct PackageForm {
     std::string coreRequired;
     std::string replaces;
 };
+
+// The form's text fields in the Package Info frame's order: a one-word name for
+// scripts, the caption, and where the form keeps the value.
+struct PackageTextField {
+    const char* key;
+    const char* caption;
+    std::string PackageForm::*value;
+};
+inline constexpr std::array<PackageTextField, 8> kPackageTextFields = {{
+    {"name", "Name", &PackageForm::name},
+    {"version", "Version", &PackageForm::version},
+    {"maintainer", "Maintainer", &PackageForm::maintainer},
+    {"email", "Email", &PackageForm::email},
+    {"requires", "Requires", &PackageForm::requires_},
+    {"conflicts", "Conflicts", &PackageForm::conflicts},
+    {"corerequired", "Core Required", &PackageForm::coreRequired},
+    {"replaces", "Replaces", &PackageForm::replaces},
+}};
 
 PackageForm parsePackage(const std::vector<std::string>& lines);
 // The name the package list shows: the first Name line's value.

@@ -137,18 +137,15 @@ bool isAccountField(const std::string& field) {
            field == "privs";
 }
 
-// The package fields besides "enabled", which is 1 or 0.
-using PackageText = std::string admin::PackageForm::*;
-constexpr std::pair<const char*, PackageText> kPackageFields[] = {
-    {"name", &admin::PackageForm::name},
-    {"version", &admin::PackageForm::version},
-    {"maintainer", &admin::PackageForm::maintainer},
-    {"email", &admin::PackageForm::email},
-    {"requires", &admin::PackageForm::requires_},
-    {"conflicts", &admin::PackageForm::conflicts},
-    {"corerequired", &admin::PackageForm::coreRequired},
-    {"replaces", &admin::PackageForm::replaces},
-};
+// A package field besides "enabled", which is 1 or 0; nothing for another name.
+std::string admin::PackageForm::*packageTextField(const std::string& field) {
+    for (const auto& text : admin::kPackageTextFields) {
+        if (field == text.key) {
+            return text.value;
+        }
+    }
+    return nullptr;
+}
 
 std::string relativeFolder(const std::filesystem::path& folder, const std::filesystem::path& root) {
     const std::string relative = folder.lexically_relative(root).generic_string();
@@ -277,8 +274,7 @@ int runPackages(int argc, char** argv) {
         }
     }
     for (const auto& [field, value] : edits) {
-        const bool known =
-            (field == "enabled" && zeroOrOne(value)) || memberNamed(kPackageFields, field);
+        const bool known = (field == "enabled" && zeroOrOne(value)) || packageTextField(field);
         if (!known) {
             return packagesUsage();
         }
@@ -301,7 +297,7 @@ int runPackages(int argc, char** argv) {
             if (field == "enabled") {
                 form->enabled = value == "1";
             } else {
-                (*form).*memberNamed(kPackageFields, field) = value;
+                (*form).*packageTextField(field) = value;
             }
         }
         if (save) {

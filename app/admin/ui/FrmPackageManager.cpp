@@ -1,9 +1,11 @@
 #include "FrmPackageManager.h"
 
 #include <QGridLayout>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <array>
 
 #include "ChoicePair.h"
 #include "EnterReleased.h"
@@ -19,6 +21,22 @@ using console::namedButton;
 using console::namedFrame;
 using platform::fromCp1252;
 using platform::toCp1252;
+
+// The boxes of the form's text fields, in their order.
+struct TextBox {
+    const char* name;
+    QLineEdit* FrmPackageManager::*box;
+};
+constexpr std::array<TextBox, kPackageTextFields.size()> kTextBoxes = {{
+    {"TextName", &FrmPackageManager::TextName},
+    {"TextVersion", &FrmPackageManager::TextVersion},
+    {"TextMaintainer", &FrmPackageManager::TextMaintainer},
+    {"TextEmail", &FrmPackageManager::TextEmail},
+    {"TextRequires", &FrmPackageManager::TextRequires},
+    {"TextConflicts", &FrmPackageManager::TextConflicts},
+    {"TextCoreRequired", &FrmPackageManager::TextCoreRequired},
+    {"TextReplaces", &FrmPackageManager::TextReplaces},
+}};
 
 }  // namespace
 
@@ -86,25 +104,12 @@ QGroupBox* FrmPackageManager::createInfo() {
     enabledRow->addStretch(1);
     grid->addWidget(new QLabel("Enabled", Frame2), 0, 0);
     grid->addLayout(enabledRow, 0, 1);
-    const struct {
-        const char* label;
-        const char* name;
-        QLineEdit** box;
-    } boxes[] = {
-        {"Name", "TextName", &TextName},
-        {"Version", "TextVersion", &TextVersion},
-        {"Maintainer", "TextMaintainer", &TextMaintainer},
-        {"Email", "TextEmail", &TextEmail},
-        {"Requires", "TextRequires", &TextRequires},
-        {"Conflicts", "TextConflicts", &TextConflicts},
-        {"Core Required", "TextCoreRequired", &TextCoreRequired},
-        {"Replaces", "TextReplaces", &TextReplaces},
-    };
     int row = 1;
-    for (const auto& [label, name, box] : boxes) {
-        *box = namedBox(name, Frame2);
-        grid->addWidget(new QLabel(label, Frame2), row, 0);
-        grid->addWidget(*box, row, 1);
+    for (std::size_t i = 0; i < kTextBoxes.size(); ++i) {
+        QLineEdit* box = namedBox(kTextBoxes[i].name, Frame2);
+        this->*kTextBoxes[i].box = box;
+        grid->addWidget(new QLabel(kPackageTextFields[i].caption, Frame2), row, 0);
+        grid->addWidget(box, row, 1);
         ++row;
     }
     auto* buttons = new QHBoxLayout;
@@ -126,9 +131,8 @@ void FrmPackageManager::setEditing(bool editing) {
 
 void FrmPackageManager::clearFields() {
     setChoice(enabledGroup_, OptionEnabled, OptionDisabled, "");
-    for (QLineEdit* box : {TextName, TextVersion, TextMaintainer, TextEmail, TextRequires,
-                           TextConflicts, TextCoreRequired, TextReplaces}) {
-        box->clear();
+    for (const auto& text : kTextBoxes) {
+        (this->*text.box)->clear();
     }
 }
 
@@ -139,18 +143,8 @@ bool FrmPackageManager::LoadPkg(int index) {
     }
     setChoice(enabledGroup_, OptionEnabled, OptionDisabled,
               shown->enabled ? (*shown->enabled ? "1" : "0") : "");
-    const std::pair<QLineEdit*, const std::string*> values[] = {
-        {TextName, &shown->name},
-        {TextVersion, &shown->version},
-        {TextMaintainer, &shown->maintainer},
-        {TextEmail, &shown->email},
-        {TextRequires, &shown->requires_},
-        {TextConflicts, &shown->conflicts},
-        {TextCoreRequired, &shown->coreRequired},
-        {TextReplaces, &shown->replaces},
-    };
-    for (const auto& [box, value] : values) {
-        box->setText(fromCp1252(*value));
+    for (std::size_t i = 0; i < kTextBoxes.size(); ++i) {
+        (this->*kTextBoxes[i].box)->setText(fromCp1252((*shown).*kPackageTextFields[i].value));
     }
     return true;
 }
@@ -161,14 +155,9 @@ PackageForm FrmPackageManager::form() const {
     if (!enabled.empty()) {
         f.enabled = enabled == "1";
     }
-    f.name = toCp1252(TextName->text());
-    f.version = toCp1252(TextVersion->text());
-    f.maintainer = toCp1252(TextMaintainer->text());
-    f.email = toCp1252(TextEmail->text());
-    f.requires_ = toCp1252(TextRequires->text());
-    f.conflicts = toCp1252(TextConflicts->text());
-    f.coreRequired = toCp1252(TextCoreRequired->text());
-    f.replaces = toCp1252(TextReplaces->text());
+    for (std::size_t i = 0; i < kTextBoxes.size(); ++i) {
+        f.*kPackageTextFields[i].value = toCp1252((this->*kTextBoxes[i].box)->text());
+    }
     return f;
 }
 
