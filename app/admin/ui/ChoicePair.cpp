@@ -2,6 +2,20 @@
 
 namespace kaj::admin {
 
+QButtonGroup* addChoicePair(QBoxLayout* row, QWidget* parent, const char* yesName,
+                            QRadioButton*& yes, const char* noName, QRadioButton*& no) {
+    yes = new QRadioButton("Yes", parent);
+    yes->setObjectName(yesName);
+    no = new QRadioButton("No", parent);
+    no->setObjectName(noName);
+    auto* group = new QButtonGroup(parent);
+    group->addButton(yes);
+    group->addButton(no);
+    row->addWidget(yes);
+    row->addWidget(no);
+    return group;
+}
+
 std::string choiceOf(const QRadioButton* yes, const QRadioButton* no) {
     if (yes->isChecked()) {
         return "1";

@@ -92,15 +92,8 @@ QGroupBox* FrmPackageManager::createInfo() {
     Frame2 = namedFrame("Frame2", "Package Info", this);
     auto* grid = new QGridLayout(Frame2);
     auto* enabledRow = new QHBoxLayout;
-    OptionEnabled = new QRadioButton("Yes", Frame2);
-    OptionEnabled->setObjectName("OptionEnabled");
-    OptionDisabled = new QRadioButton("No", Frame2);
-    OptionDisabled->setObjectName("OptionDisabled");
-    enabledGroup_ = new QButtonGroup(Frame2);
-    enabledGroup_->addButton(OptionEnabled);
-    enabledGroup_->addButton(OptionDisabled);
-    enabledRow->addWidget(OptionEnabled);
-    enabledRow->addWidget(OptionDisabled);
+    enabledGroup_ = addChoicePair(enabledRow, Frame2, "OptionEnabled", OptionEnabled,
+                                  "OptionDisabled", OptionDisabled);
     enabledRow->addStretch(1);
     grid->addWidget(new QLabel("Enabled", Frame2), 0, 0);
     grid->addLayout(enabledRow, 0, 1);

@@ -118,16 +118,7 @@ QGroupBox* frmEditAccounts::createParameters() {
     auto pair = [this](const char* frameName, const char* title, const char* yesName,
                        const char* noName, QRadioButton*& yes, QRadioButton*& no) {
         auto* box = namedFrame(frameName, title, Frame1);
-        auto* row = new QHBoxLayout(box);
-        yes = new QRadioButton("Yes", box);
-        yes->setObjectName(yesName);
-        no = new QRadioButton("No", box);
-        no->setObjectName(noName);
-        row->addWidget(yes);
-        row->addWidget(no);
-        auto* group = new QButtonGroup(box);
-        group->addButton(yes);
-        group->addButton(no);
+        auto* group = addChoicePair(new QHBoxLayout(box), box, yesName, yes, noName, no);
         return std::make_pair(box, group);
     };
     auto [enabledBox, enabledGroup] = pair("FrameEnabled", "Enabled", "OptionEnabledYes",
