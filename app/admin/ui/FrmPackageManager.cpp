@@ -1,17 +1,16 @@
 #include "FrmPackageManager.h"
 
 #include <QGridLayout>
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
 #include <array>
 
 #include "ChoicePair.h"
-#include "EnterReleased.h"
 #include "LayoutHelpers.h"
 #include "QtText.h"
-#include "SelectAllOnFocus.h"
+#include "SearchControls.h"
 
 namespace kaj::admin {
 namespace {
@@ -59,21 +58,16 @@ FrmPackageManager::FrmPackageManager(AdminHost& host, QWidget* parent)
     auto* grid = new QGridLayout(buttonFrame_);
     cmdEdit = namedButton("cmdEdit", "Edit", buttonFrame_);
     cmdLoadPackages = namedButton("cmdLoadPackages", "Load Packages", buttonFrame_);
-    TextSearch = namedBox("TextSearch", buttonFrame_, new console::SelectAllOnFocus(this));
-    cmdSearch = namedButton("cmdSearch", "Search", buttonFrame_);
-    cmdSearchAgain = namedButton("cmdSearchAgain", "Search Again", buttonFrame_);
     grid->addWidget(cmdEdit, 0, 0);
     grid->addWidget(cmdLoadPackages, 0, 1);
-    grid->addWidget(TextSearch, 1, 0, 1, 2);
-    grid->addWidget(cmdSearch, 2, 0);
-    grid->addWidget(cmdSearchAgain, 2, 1);
+    const auto search = addSearchControls(grid, 1, buttonFrame_);
+    TextSearch = search.text;
+    cmdSearch = search.search;
+    cmdSearchAgain = search.again;
     left->addWidget(buttonFrame_);
     layout->addLayout(left);
     layout->addWidget(createInfo(), 1);
 
-    auto* enter = new console::EnterReleased(this);
-    TextSearch->installEventFilter(enter);
-    connect(enter, &console::EnterReleased::released, this, [this] { cmdSearch_Click(); });
     connect(listPackageName, &QListWidget::currentRowChanged, this,
             [this] { listPackageName_Click(); });
     console::connectClicks(this, {

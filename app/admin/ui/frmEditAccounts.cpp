@@ -7,10 +7,9 @@
 #include <QVBoxLayout>
 
 #include "ChoicePair.h"
-#include "EnterReleased.h"
 #include "LayoutHelpers.h"
 #include "QtText.h"
-#include "SelectAllOnFocus.h"
+#include "SearchControls.h"
 #include "TextRoutines.h"
 
 namespace kaj::admin {
@@ -80,17 +79,12 @@ QWidget* frmEditAccounts::createListSide() {
 
     auto* search = namedFrame("FrameAccountSearch", QString(), side);
     auto* searchGrid = new QGridLayout(search);
-    TextSearch = namedBox("TextSearch", search, new console::SelectAllOnFocus(this));
-    cmdSearch = namedButton("cmdSearch", "Search", search);
-    cmdSearchAgain = namedButton("cmdSearchAgain", "Search Again", search);
-    searchGrid->addWidget(TextSearch, 0, 0, 1, 2);
-    searchGrid->addWidget(cmdSearch, 1, 0);
-    searchGrid->addWidget(cmdSearchAgain, 1, 1);
+    const auto searchControls = addSearchControls(searchGrid, 0, search);
+    TextSearch = searchControls.text;
+    cmdSearch = searchControls.search;
+    cmdSearchAgain = searchControls.again;
     column->addWidget(search);
 
-    auto* enter = new console::EnterReleased(this);
-    TextSearch->installEventFilter(enter);
-    connect(enter, &console::EnterReleased::released, this, [this] { cmdSearch_Click(); });
     connect(listAccountNames, &QListWidget::currentRowChanged, this,
             [this] { listAccountNames_Click(); });
     console::connectClicks(this, {
