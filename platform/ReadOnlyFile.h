@@ -33,6 +33,9 @@ class ReadOnlyFile {
   private:
     ReadOnlyFile(std::intptr_t handle, std::uint64_t size) : handle_(handle), size_(size) {}
     void close();
+    // Reads up to n bytes at a position: how many it read, 0 at the end of the
+    // file or on failure.
+    std::size_t readSomeAt(std::uint64_t position, char* destination, std::size_t n) const;
 
     static constexpr std::intptr_t kNoHandle = -1;
     std::intptr_t handle_ = kNoHandle;  // a descriptor, or a Windows handle

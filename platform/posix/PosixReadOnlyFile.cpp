@@ -33,24 +33,18 @@ void ReadOnlyFile::close() {
     }
 }
 
-bool ReadOnlyFile::readAt(std::uint64_t position, void* destination, std::size_t n) const {
-    if (position > size_ || n > size_ - position) {
-        return false;
-    }
-    auto* out = static_cast<char*>(destination);
-    std::size_t done = 0;
-    while (done < n) {
-        const ssize_t got = ::pread(static_cast<int>(handle_), out + done, n - done,
-                                    static_cast<off_t>(position + done));
-        if (got < 0 && errno == EINTR) {
-            continue;
+std::size_t ReadOnlyFile::readSomeAt(std::uint64_t position, char* destination,
+                                     std::size_t n) const {
+    for (;;) {
+        const ssize_t got =
+            ::pread(static_cast<int>(handle_), destination, n, static_cast<off_t>(position));
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
         }
-        if (got <= 0) {
-            return false;  // the file shrank, or the read failed
+        if (errno != EINTR) {
+            return 0;
         }
-        done += static_cast<std::size_t>(got);
     }
-    return true;
 }
 
 }  // namespace kaj::platform

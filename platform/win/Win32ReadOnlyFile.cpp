@@ -27,26 +27,17 @@ void ReadOnlyFile::close() {
     }
 }
 
-bool ReadOnlyFile::readAt(std::uint64_t position, void* destination, std::size_t n) const {
-    if (position > size_ || n > size_ - position) {
-        return false;
+std::size_t ReadOnlyFile::readSomeAt(std::uint64_t position, char* destination,
+                                     std::size_t n) const {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(position & 0xFFFFFFFFu);
+    at.OffsetHigh = static_cast<DWORD>(position >> 32);
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n, 1u << 30));
+    DWORD got = 0;
+    if (!ReadFile(reinterpret_cast<HANDLE>(handle_), destination, chunk, &got, &at)) {
+        return 0;
     }
-    auto* out = static_cast<char*>(destination);
-    std::size_t done = 0;
-    while (done < n) {
-        OVERLAPPED at{};
-        const std::uint64_t offset = position + done;
-        at.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFu);
-        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n - done, 1u << 30));
-        DWORD got = 0;
-        if (!ReadFile(reinterpret_cast<HANDLE>(handle_), out + done, chunk, &got, &at) ||
-            got == 0) {
-            return false;
-        }
-        done += got;
-    }
-    return true;
+    return got;
 }
 
 }  // namespace kaj::platform
