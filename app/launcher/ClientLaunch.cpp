@@ -114,6 +114,16 @@ LaunchOutcome fail(std::string message) {
     return LaunchOutcome{false, {std::move(message)}, std::nullopt};
 }
 
+// A start through the shell: the client's process, or why it could not start.
+LaunchOutcome startOutcome(bool started, const platform::Shell& shell) {
+    if (!started) {
+        const std::string reason = shell.lastFailure();
+        return fail("The client could not be started" + (reason.empty() ? "" : ": " + reason) +
+                    ".");
+    }
+    return {true, {}, shell.lastStartedProcess()};
+}
+
 LaunchOutcome launchClassicUO(const LaunchRequest& request, platform::Shell& shell) {
     const auto program = clientProgram(request.shard.client);
     if (!program) {
@@ -139,13 +149,10 @@ LaunchOutcome launchClassicUO(const LaunchRequest& request, platform::Shell& she
     // Under XWayland, where typed keys reach it, rather than natively on Wayland.
     const std::vector<std::pair<std::string, std::string>> environment = {
         {"SDL_VIDEO_DRIVER", "x11"}, {"SDL_VIDEODRIVER", "x11"}};
-    if (!shell.start(program->string(), classicUOArguments(settings, request.shard, uoFolder),
-                     fs::path(console::GetPath(request.shard.client)), environment)) {
-        const std::string reason = shell.lastFailure();
-        return fail("The client could not be started" + (reason.empty() ? "" : ": " + reason) +
-                    ".");
-    }
-    return {true, {}, shell.lastStartedProcess()};
+    return startOutcome(
+        shell.start(program->string(), classicUOArguments(settings, request.shard, uoFolder),
+                    fs::path(console::GetPath(request.shard.client)), environment),
+        shell);
 }
 
 }  // namespace
@@ -185,12 +192,7 @@ LaunchOutcome launchClient(const LaunchRequest& request, platform::Shell& shell)
         return {};
     }
     const std::string workingFolder = console::GetPath(request.shard.client);
-    if (!shell.open(program->string(), fs::path(workingFolder))) {
-        const std::string reason = shell.lastFailure();
-        return fail("The client could not be started" + (reason.empty() ? "" : ": " + reason) +
-                    ".");
-    }
-    return {true, {}, shell.lastStartedProcess()};
+    return startOutcome(shell.open(program->string(), fs::path(workingFolder)), shell);
 }
 
 }  // namespace kaj::launcher
