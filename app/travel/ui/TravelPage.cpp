@@ -159,11 +159,7 @@ void TravelPage::cmdTravelAdd_Click() {
     if (addLocation_ == nullptr) {
         return;
     }
-    addLocation_->fillCombos(host_.travel().ListFullMap);
-    FrameLocations->setEnabled(false);
-    addLocation_->show();
-    addLocation_->raise();
-    addLocation_->activateWindow();
+    openAddLocation();
 }
 
 void TravelPage::cmdEditMap_Click() {
@@ -178,19 +174,23 @@ void TravelPage::cmdEditMap_Click() {
     }
     travel.EditLocation = true;
     travel.Index = index;
-    addLocation_->fillCombos(travel.ListFullMap);
+    openAddLocation();
     addLocation_->setFields(fieldsOfEntry(travel.ListFullMap[static_cast<std::size_t>(index)]));
     addLocation_->setEditing(true);
-    FrameLocations->setEnabled(false);
-    addLocation_->show();
-    addLocation_->raise();
-    addLocation_->activateWindow();
 }
 
 void TravelPage::showOutcome(const std::string& refusal) {
     if (!refusal.empty()) {
         host_.dialogs().message(refusal);
     }
+}
+
+void TravelPage::openAddLocation() {
+    addLocation_->fillCombos(host_.travel().ListFullMap);
+    FrameLocations->setEnabled(false);
+    addLocation_->show();
+    addLocation_->raise();
+    addLocation_->activateWindow();
 }
 
 void TravelPage::closeAddLocation() {

@@ -55,6 +55,7 @@ class TravelPage : public QWidget {
     static int indexOf(const QTreeWidgetItem* row);
     // After a save or a removal: the message of a failure, the tree anew.
     void showOutcome(const std::string& refusal);
+    void openAddLocation();
     void closeAddLocation();
 
     TravelHost& host_;
