@@ -3,7 +3,12 @@
 namespace kaj::launcher {
 
 std::string shardRecord(const ShardFields& f) {
-    return f.name + "|" + f.ip + "|" + f.port + "|" + f.account + "|" + f.password + "|" + f.client;
+    std::string record = f.*kShardFields[0].value;
+    for (std::size_t i = 1; i < kShardFields.size(); ++i) {
+        record += '|';
+        record += f.*kShardFields[i].value;
+    }
+    return record;
 }
 
 std::vector<std::string> shardPieces(std::string_view record) {
@@ -21,13 +26,8 @@ std::vector<std::string> shardPieces(std::string_view record) {
 }
 
 std::optional<std::string> refusedShardField(const ShardFields& f) {
-    const std::pair<const char*, const std::string*> checked[] = {
-        {"Name", &f.name},         {"IP", &f.ip},
-        {"Port", &f.port},         {"Account", &f.account},
-        {"Password", &f.password}, {"Client", &f.client},
-    };
-    for (const auto& [label, text] : checked) {
-        if (text->find_first_of("|\r\n") != std::string::npos) {
+    for (const auto& [label, value] : kShardFields) {
+        if ((f.*value).find_first_of("|\r\n") != std::string::npos) {
             return std::string("The ") + label + " cannot contain |, or a line break.";
         }
     }

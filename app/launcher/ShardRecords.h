@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -19,6 +20,20 @@ struct ShardFields {
     std::string password;
     std::string client;
 };
+
+// The fields in the record's order, each with the label of its box.
+struct ShardField {
+    const char* label;
+    std::string ShardFields::*value;
+};
+inline constexpr std::array<ShardField, 6> kShardFields = {{
+    {"Name", &ShardFields::name},
+    {"IP", &ShardFields::ip},
+    {"Port", &ShardFields::port},
+    {"Account", &ShardFields::account},
+    {"Password", &ShardFields::password},
+    {"Client", &ShardFields::client},
+}};
 
 // name|ip|port|account|password|client, nothing trimmed or escaped.
 std::string shardRecord(const ShardFields& fields);

@@ -142,21 +142,27 @@ void LauncherPage::selectRow(int row) {
     ListShards->setCurrentRow(row);
 }
 
+std::array<QLineEdit*, kShardFields.size()> LauncherPage::recordBoxes() const {
+    return {txtAccountServerName, txtAccountIP,       txtAccountPort,
+            txtAccountName,       txtAccountPassword, txtAccountClient};
+}
+
 ShardFields LauncherPage::fields() const {
-    return {toCp1252(txtAccountServerName->text()), toCp1252(txtAccountIP->text()),
-            toCp1252(txtAccountPort->text()),       toCp1252(txtAccountName->text()),
-            toCp1252(txtAccountPassword->text()),   toCp1252(txtAccountClient->text())};
+    ShardFields f;
+    const auto boxes = recordBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        f.*kShardFields[i].value = toCp1252(boxes[i]->text());
+    }
+    return f;
 }
 
 void LauncherPage::setFields(const ShardFields& f) {
     // Copied first: each box writes itself into the settings as it changes.
     const ShardFields shown = f;
-    txtAccountServerName->setText(fromCp1252(shown.name));
-    txtAccountIP->setText(fromCp1252(shown.ip));
-    txtAccountPort->setText(fromCp1252(shown.port));
-    txtAccountName->setText(fromCp1252(shown.account));
-    txtAccountPassword->setText(fromCp1252(shown.password));
-    txtAccountClient->setText(fromCp1252(shown.client));
+    const auto boxes = recordBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        boxes[i]->setText(fromCp1252(shown.*kShardFields[i].value));
+    }
 }
 
 void LauncherPage::setBrowsing() {
@@ -178,9 +184,8 @@ void LauncherPage::ListShards_Click() {
         return;
     }
     const auto pieces = shardPieces(records[static_cast<std::size_t>(row)]);
-    QLineEdit* boxes[] = {txtAccountServerName, txtAccountIP,       txtAccountPort,
-                          txtAccountName,       txtAccountPassword, txtAccountClient};
-    for (std::size_t i = 0; i < 6; ++i) {
+    const auto boxes = recordBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
         if (i >= pieces.size()) {
             host_.dialogs().message(kMalformedShard);
             return;

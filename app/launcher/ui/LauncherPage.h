@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <array>
+
 #include "LauncherHost.h"
 #include "ShardRecords.h"
 
@@ -54,6 +56,8 @@ class LauncherPage : public QWidget {
     void createAccountFrame(QObject* selectAllOnFocus);
     void setEntering();
     ShardFields fields() const;
+    // The six boxes in the record's order.
+    std::array<QLineEdit*, kShardFields.size()> recordBoxes() const;
     void setFields(const ShardFields& fields);
     void showNames();
     void selectRow(int row);
