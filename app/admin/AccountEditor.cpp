@@ -92,9 +92,10 @@ std::string privilegesText(const std::array<bool, kPrivileges.size()>& ticked,
             names.push_back(std::move(word));
         }
     }
+    // Each name is followed by one blank, as older tools wrote the line.
     std::string text;
     for (const auto& name : names) {
-        text += (text.empty() ? "" : " ") + name;
+        text += name + " ";
     }
     return text;
 }

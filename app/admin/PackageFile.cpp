@@ -27,7 +27,10 @@ struct ShownKey {
     Key key;
     const char* name;
     std::string PackageForm::*field;  // nothing for Enabled
-    bool repeats;                     // the server reads every line of it
+    // Later lines are kept as they stand: the server reads every line of the key, or
+    // none at all (Maintainer and Email). The form's later lines of a key the server
+    // reads once go, so that clearing the field never brings one to life.
+    bool laterLinesKept;
 };
 
 const std::array<ShownKey, 9>& shownKeys() {
@@ -35,8 +38,8 @@ const std::array<ShownKey, 9>& shownKeys() {
         {Key::Enabled, "Enabled", nullptr, false},
         {Key::Name, "Name", &PackageForm::name, false},
         {Key::Version, "Version", &PackageForm::version, false},
-        {Key::Maintainer, "Maintainer", &PackageForm::maintainer, false},
-        {Key::Email, "Email", &PackageForm::email, false},
+        {Key::Maintainer, "Maintainer", &PackageForm::maintainer, true},
+        {Key::Email, "Email", &PackageForm::email, true},
         {Key::Requires, "Requires", &PackageForm::requires_, true},
         {Key::Conflicts, "Conflicts", &PackageForm::conflicts, true},
         {Key::CoreRequired, "CoreRequired", &PackageForm::coreRequired, false},
@@ -146,11 +149,10 @@ std::vector<std::string> packageLines(const std::vector<std::string>& oldLines,
             continue;
         }
         if (const ShownKey* shown = shownKeyOf(line.key)) {
-            // The first line of a shown key is the form's; a later one counts to the
-            // server only for the keys that repeat.
+            // The first line of a shown key is the form's.
             const bool first = !seen[static_cast<std::size_t>(shown->key)];
             seen[static_cast<std::size_t>(shown->key)] = true;
-            if (first || !shown->repeats) {
+            if (first || !shown->laterLinesKept) {
                 continue;
             }
         }

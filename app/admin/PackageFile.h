@@ -45,9 +45,10 @@ std::string packageName(const std::vector<std::string>& lines);
 
 // Why the server could not start with the form saved, or nothing.
 std::optional<std::string> packageRefusal(const PackageForm& form);
-// The new pkg.cfg: Enabled, Name and the filled keys, then every line of the old
-// file the server still reads (keys the form does not show, later Requires,
-// Conflicts and Replaces lines) as it stood. Comments and blank lines go.
+// The new pkg.cfg: Enabled, Name and the filled keys, then every other line of the
+// old file as it stood (keys the form does not show, later Maintainer, Email,
+// Requires, Conflicts and Replaces lines). Comments, blank lines and later lines of
+// Enabled, Name, Version and CoreRequired go.
 std::vector<std::string> packageLines(const std::vector<std::string>& oldLines,
                                       const PackageForm& form);
 

@@ -51,6 +51,7 @@ enum class ControlKind { LineEdit, EditableComboBox, ListComboBox, UpDown };
 struct ArgumentControl {
     GridPlace place;
     const char* name;
+    const char* caption;  // what screen readers call it: no label holds it
     ControlKind kind;
     DropDownList list = DropDownList::None;
     const char* buddy = nullptr;  // the field an up-down steps

@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "QtFileFilter.h"
 #include "QtText.h"
 
 namespace kaj::platform {
@@ -51,8 +52,8 @@ std::optional<std::string> QtDialogs::chooseFolder(std::string_view caption) {
 
 std::optional<std::string> QtDialogs::chooseFile(std::string_view caption, std::string_view filter,
                                                  std::string_view initialPath) {
-    const QString file = QFileDialog::getOpenFileName(parent_, fromCp1252(caption),
-                                                      fromCp1252(initialPath), fromCp1252(filter));
+    const QString file = QFileDialog::getOpenFileName(
+        parent_, fromCp1252(caption), fromCp1252(initialPath), fromCp1252(qtFileFilter(filter)));
     if (file.isEmpty()) {
         return std::nullopt;
     }

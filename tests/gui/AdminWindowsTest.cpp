@@ -110,7 +110,7 @@ TEST_F(AdminWindows, AccountsLoadShowAndEditAsTheServerReadsThem) {
     EXPECT_EQ(TempFolder::read(pol / "data/accounts.old"), kAccounts);
     const std::string saved = TempFolder::read(pol / "data/accounts.txt");
     EXPECT_NE(saved.find("\tName robert\r\n\tPassword pw\r\n\tPasswordHash abc\r\n\tEnabled 1\r\n"
-                         "\tBanned 1\r\n\tDefaultCmdLevel gm\r\n\tDefaultPrivs invul\r\n"),
+                         "\tBanned 1\r\n\tDefaultCmdLevel gm\r\n\tDefaultPrivs invul \r\n"),
               std::string::npos)
         << saved;
     EXPECT_NE(saved.find("\tDefaultPrivs invul seeghosts\r\n"), std::string::npos);

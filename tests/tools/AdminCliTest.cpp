@@ -31,7 +31,7 @@ TEST_F(AdminCliFixture, AccountsAreListedEditedAndSavedAsTheWindowDoesIt) {
     EXPECT_EQ(TempFolder::read(pol / "data/accounts.old"), original);
     EXPECT_EQ(TempFolder::read(pol / "data/accounts.txt"),
               "Account\r\n{\r\n\tName admin\r\n\tPassword admin\r\n\tEnabled 1\r\n\tBanned 0\r\n"
-              "\tDefaultPrivs invul showadv\r\n\tUOExpansion TOL\r\n\tLanguage ENU\r\n}\r\n"
+              "\tDefaultPrivs invul showadv \r\n\tUOExpansion TOL\r\n\tLanguage ENU\r\n}\r\n"
               "Account\r\n{\r\n\tName bob\r\n\tPassword pw\r\n\tEnabled 1\r\n\tBanned 1\r\n}\r\n");
     EXPECT_EQ(run("accounts", {"--delete", "bob", "--save"}), 0);
     EXPECT_EQ(output, "admin\n");

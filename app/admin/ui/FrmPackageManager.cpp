@@ -15,6 +15,7 @@
 namespace kaj::admin {
 namespace {
 
+using console::fieldLabel;
 using console::namedBox;
 using console::namedButton;
 using console::namedFrame;
@@ -51,6 +52,7 @@ FrmPackageManager::FrmPackageManager(AdminHost& host, QWidget* parent)
     auto* names = new QVBoxLayout(listFrame_);
     listPackageName = new QListWidget(listFrame_);
     listPackageName->setObjectName("listPackageName");
+    listPackageName->setAccessibleName("Packages");
     names->addWidget(listPackageName);
     left->addWidget(listFrame_, 1);
 
@@ -85,17 +87,22 @@ FrmPackageManager::FrmPackageManager(AdminHost& host, QWidget* parent)
 QGroupBox* FrmPackageManager::createInfo() {
     Frame2 = namedFrame("Frame2", "Package Info", this);
     auto* grid = new QGridLayout(Frame2);
-    auto* enabledRow = new QHBoxLayout;
-    enabledGroup_ = addChoicePair(enabledRow, Frame2, "OptionEnabled", OptionEnabled,
+    // The pair has no frame of its own here; a plain one carries the caption's name.
+    auto* enabledPair = new QWidget(Frame2);
+    enabledPair->setObjectName("FrameEnabled");
+    enabledPair->setAccessibleName("Enabled");
+    auto* enabledRow = new QHBoxLayout(enabledPair);
+    enabledRow->setContentsMargins(0, 0, 0, 0);
+    enabledGroup_ = addChoicePair(enabledRow, enabledPair, "OptionEnabled", OptionEnabled,
                                   "OptionDisabled", OptionDisabled);
     enabledRow->addStretch(1);
     grid->addWidget(new QLabel("Enabled", Frame2), 0, 0);
-    grid->addLayout(enabledRow, 0, 1);
+    grid->addWidget(enabledPair, 0, 1);
     int row = 1;
     for (std::size_t i = 0; i < kTextBoxes.size(); ++i) {
         QLineEdit* box = namedBox(kTextBoxes[i].name, Frame2);
         this->*kTextBoxes[i].box = box;
-        grid->addWidget(new QLabel(kPackageTextFields[i].caption, Frame2), row, 0);
+        grid->addWidget(fieldLabel(kPackageTextFields[i].caption, box), row, 0);
         grid->addWidget(box, row, 1);
         ++row;
     }

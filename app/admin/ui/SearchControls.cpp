@@ -11,6 +11,7 @@ SearchControls addSearchControls(QGridLayout* grid, int row, QWidget* parent) {
         console::namedBox("TextSearch", parent, new console::SelectAllOnFocus(parent)),
         console::namedButton("cmdSearch", "Search", parent),
         console::namedButton("cmdSearchAgain", "Search Again", parent)};
+    controls.text->setAccessibleName("Search");
     grid->addWidget(controls.text, row, 0, 1, 2);
     grid->addWidget(controls.search, row + 1, 0);
     grid->addWidget(controls.again, row + 1, 1);

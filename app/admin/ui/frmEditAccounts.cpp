@@ -15,6 +15,7 @@
 namespace kaj::admin {
 namespace {
 
+using console::fieldLabel;
 using console::namedBox;
 using console::namedButton;
 using console::namedFrame;
@@ -66,6 +67,7 @@ QWidget* frmEditAccounts::createListSide() {
     auto* namesLayout = new QVBoxLayout(names);
     listAccountNames = new QListWidget(names);
     listAccountNames->setObjectName("listAccountNames");
+    listAccountNames->setAccessibleName("Accounts");
     namesLayout->addWidget(listAccountNames);
     column->addWidget(names, 1);
 
@@ -104,9 +106,9 @@ QGroupBox* frmEditAccounts::createParameters() {
     auto* grid = new QGridLayout(Frame1);
     TextAccountName = namedBox("TextAccountName", Frame1);
     TextPassword = namedBox("TextPassword", Frame1);
-    grid->addWidget(new QLabel("Account Name", Frame1), 0, 0);
+    grid->addWidget(fieldLabel("Account Name", TextAccountName), 0, 0);
     grid->addWidget(TextAccountName, 0, 1, 1, 3);
-    grid->addWidget(new QLabel("Password", Frame1), 1, 0);
+    grid->addWidget(fieldLabel("Password", TextPassword), 1, 0);
     grid->addWidget(TextPassword, 1, 1, 1, 3);
 
     auto pair = [this](const char* frameName, const char* title, const char* yesName,
@@ -128,7 +130,7 @@ QGroupBox* frmEditAccounts::createParameters() {
     ComboCmdLevel->setObjectName("ComboCmdLevel");
     ComboCmdLevel->setEditable(true);
     ComboCmdLevel->setInsertPolicy(QComboBox::NoInsert);
-    grid->addWidget(new QLabel("DefaultCMDLevel", Frame1), 3, 0);
+    grid->addWidget(fieldLabel("DefaultCMDLevel", ComboCmdLevel), 3, 0);
     grid->addWidget(ComboCmdLevel, 3, 1, 1, 3);
 
     ListPrivs = new QListWidget(Frame1);
@@ -143,18 +145,18 @@ QGroupBox* frmEditAccounts::createParameters() {
     ListPrivs->setMinimumHeight(ListPrivs->sizeHintForRow(0) * ListPrivs->count() + 6);
     ListPrivs->setMaximumWidth(ListPrivs->minimumWidth());
     ListPrivs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->addWidget(new QLabel("Default Privs", Frame1), 4, 0, Qt::AlignTop);
+    grid->addWidget(fieldLabel("Default Privs", ListPrivs), 4, 0, Qt::AlignTop);
     grid->addWidget(ListPrivs, 4, 1, 2, 1);
 
     TextCProps = new QPlainTextEdit(Frame1);
     TextCProps->setObjectName("TextCProps");
     TextCProps->setLineWrapMode(QPlainTextEdit::NoWrap);
-    grid->addWidget(new QLabel("CProps", Frame1), 4, 2, Qt::AlignTop);
+    grid->addWidget(fieldLabel("CProps", TextCProps), 4, 2, Qt::AlignTop);
     grid->addWidget(TextCProps, 4, 3);
     TextMisc = new QPlainTextEdit(Frame1);
     TextMisc->setObjectName("TextMisc");
     TextMisc->setLineWrapMode(QPlainTextEdit::NoWrap);
-    grid->addWidget(new QLabel("Miscellaneous", Frame1), 6, 0, Qt::AlignTop);
+    grid->addWidget(fieldLabel("Miscellaneous", TextMisc), 6, 0, Qt::AlignTop);
     grid->addWidget(TextMisc, 6, 1, 1, 3);
     for (QPlainTextEdit* edit : {TextCProps, TextMisc}) {
         // Tabs keep their place in the lines, at a width that leaves room for them.

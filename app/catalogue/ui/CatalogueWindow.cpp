@@ -24,6 +24,7 @@ CatalogueWindow::CatalogueWindow(CatalogueHost& host, const Names& names,
     tree_ = new QTreeWidget(this);
     tree_->setObjectName(names.tree);
     tree_->setHeaderHidden(true);
+    tree_->setAccessibleName(names.treeCaption);
     layout_->addWidget(tree_, 3);
     connect(tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* node) { nodeClicked(node); });
@@ -31,6 +32,7 @@ CatalogueWindow::CatalogueWindow(CatalogueHost& host, const Names& names,
     auto* searchRow = new QHBoxLayout();
     TextSearch = new QLineEdit(this);
     TextSearch->setObjectName("TextSearch");
+    TextSearch->setAccessibleName("Search");
     auto* searchButton = button("cmdNPCSearch", "Search", this);
     auto* load = button(names.loadButton, names.loadCaption, this);
     searchRow->addWidget(TextSearch, 1);
@@ -45,6 +47,7 @@ CatalogueWindow::CatalogueWindow(CatalogueHost& host, const Names& names,
     selectAllOnFocus(TextSearch);
 
     list_ = makeReportList(names.list, columns, this);
+    list_->setAccessibleName(names.listCaption);
     layout_->addWidget(list_, 3);
     connect(list_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* row) { rowClicked(row); });

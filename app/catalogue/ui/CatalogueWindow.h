@@ -43,6 +43,9 @@ class CatalogueWindow : public QWidget {
         const char* loadButton;
         const char* loadCaption;
         const char* list;
+        // What screen readers call the tree and the list.
+        const char* treeCaption;
+        const char* listCaption;
     };
     CatalogueWindow(CatalogueHost& host, const Names& names, const QStringList& columns,
                     short artType);

@@ -21,6 +21,7 @@ TreeEditorWindow::TreeEditorWindow(const char* name, const char* caption, int wi
     TreeView1 = new QTreeWidget(this);
     TreeView1->setObjectName("TreeView1");
     TreeView1->setHeaderHidden(true);
+    TreeView1->setAccessibleName("Catalogue tree");
     TreeView1->setFixedWidth(150);
     layout->addWidget(TreeView1);
     auto* right = new QVBoxLayout();

@@ -33,10 +33,10 @@ std::vector<std::vector<std::string>> columns(const std::vector<ItemRow>& rows) 
 }  // namespace
 
 frmCreateItem::frmCreateItem(CatalogueHost& host)
-    : CatalogueWindow(
-          host,
-          {"frmCreateItem", "Create Items", "tvwItems", "cmdLoadItems", "Load ITEMS", "ListItems"},
-          {"Name", "ID", "Graphic", "Color"}, 0),
+    : CatalogueWindow(host,
+                      {"frmCreateItem", "Create Items", "tvwItems", "cmdLoadItems", "Load ITEMS",
+                       "ListItems", "Item categories", "Items"},
+                      {"Name", "ID", "Graphic", "Color"}, 0),
       tvwItems(tree_),
       ListItems(list_) {
     createControls();
@@ -55,8 +55,10 @@ void frmCreateItem::createControls() {
     auto* previewSide = new QVBoxLayout();
     TextGraphic = new QLineEdit(this);
     TextGraphic->setObjectName("TextGraphic");
+    TextGraphic->setAccessibleName("Graphic");
     previewSide->addWidget(TextGraphic);
     ListObjTypes = makeReportList("ListObjTypes", {"Obj Type"}, this);
+    ListObjTypes->setAccessibleName("Obj Types");
     previewSide->addWidget(ListObjTypes, 1);
     connect(ListObjTypes, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* row) { ListObjTypes_ItemClick(row); });
@@ -120,6 +122,7 @@ void frmCreateItem::createControls() {
     for (int i = 0; i < 4; ++i) {
         const auto& amount = amounts[i];
         auto* b = button(amount.name, amount.caption, this);
+        amount.box->setAccessibleName(QString(amount.caption) + " amount");
         auto* spinner = new console::UpDownArrows(amount.box, amount.minimum, 10000, this);
         spinner->setObjectName(amount.spinner);
         b->setStyleSheet("padding: 2px 1px;");

@@ -34,7 +34,8 @@ std::vector<std::vector<std::string>> columns(const std::vector<NpcRow>& rows) {
 
 frmCreateNPC::frmCreateNPC(CatalogueHost& host)
     : CatalogueWindow(host,
-                      {"frmCreateNPC", "NPCs", "tvwNPC", "cmdLoadNPC", "Load NPCS", "ListNPC"},
+                      {"frmCreateNPC", "NPCs", "tvwNPC", "cmdLoadNPC", "Load NPCS", "ListNPC",
+                       "NPC categories", "NPCs"},
                       {"NPC", "ObjType", "Color"}, kNpcBodies),
       tvwNPC(tree_),
       ListNPC(list_) {
@@ -114,6 +115,8 @@ void frmCreateNPC::createControls() {
     txtLoadEquip->setObjectName("txtLoadEquip");
     txtWriteEquip = new QLineEdit(equip);
     txtWriteEquip->setObjectName("txtWriteEquip");
+    txtLoadEquip->setAccessibleName("Equip template to load");
+    txtWriteEquip->setAccessibleName("Equip template to write");
     auto* loadEquip = button("cmdLoadEquip", "Load", equip);
     auto* writeEquip = button("cmdWriteEquip", "Write", equip);
     equipLayout->addWidget(txtLoadEquip, 0, 0);

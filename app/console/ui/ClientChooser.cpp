@@ -32,9 +32,11 @@ ClientChooser::ClientChooser(Lister lister, QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(2, 0, 2, 0);
     row->setSpacing(3);
-    row->addWidget(new QLabel("Client", this));
     cboClient = new RefreshingComboBox([this] { refresh(current_); }, this);
     cboClient->setObjectName("cboClient");
+    // Setup's client box is "Client" too.
+    cboClient->setAccessibleName("Client receiving commands");
+    row->addWidget(new QLabel("Client", this));
     cboClient->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboClient->setMinimumContentsLength(14);
     row->addWidget(cboClient);

@@ -74,6 +74,7 @@ void CommandButtons::createArgumentControl(const ArgumentControl& control) {
     switch (control.kind) {
         case ControlKind::LineEdit: {
             auto* edit = namedBox(control.name, parent, selectAllOnFocus_);
+            edit->setAccessibleName(control.caption);
             grid->addWidget(edit, control.place.row, control.place.column, 1,
                             control.place.columnSpan);
             break;
@@ -82,6 +83,7 @@ void CommandButtons::createArgumentControl(const ArgumentControl& control) {
         case ControlKind::ListComboBox: {
             auto* combo = new QComboBox(parent);
             combo->setObjectName(control.name);
+            combo->setAccessibleName(control.caption);
             combo->setEditable(control.kind == ControlKind::EditableComboBox);
             combo->setMaxVisibleItems(20);
             for (const auto& text : dropDownTexts(control.list)) {

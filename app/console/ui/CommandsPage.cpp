@@ -26,9 +26,9 @@ CommandsPage::CommandsPage(ConsoleState& state, Sender sendCommand, QObject* sel
     auto* fields = compact(new QGridLayout(frame13));
     txtCommandsCaption = namedBox("txtCommandsCaption", frame13, selectAllOnFocus);
     txtCommandsCommand = namedBox("txtCommandsCommand", frame13, selectAllOnFocus);
-    fields->addWidget(new QLabel("Caption", frame13), 0, 0);
+    fields->addWidget(fieldLabel("Caption", txtCommandsCaption), 0, 0);
     fields->addWidget(txtCommandsCaption, 0, 1, 1, 2);
-    fields->addWidget(new QLabel("Command", frame13), 1, 0);
+    fields->addWidget(fieldLabel("Command", txtCommandsCommand), 1, 0);
     fields->addWidget(txtCommandsCommand, 1, 1, 1, 2);
     cmdCommandsAdd = namedButton("cmdCommandsAdd", "Add", frame13);
     cmdCommandsChange = namedButton("cmdCommandsChange", "Change", frame13);

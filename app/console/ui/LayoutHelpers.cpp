@@ -5,6 +5,8 @@ namespace kaj::console {
 QGroupBox* namedFrame(const char* name, const QString& title, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     box->setObjectName(name);
+    // Without a name of its own, a frame inside a frame is called by its outer frame.
+    box->setAccessibleName(title);
     return box;
 }
 
@@ -22,6 +24,14 @@ QLineEdit* namedBox(const char* name, QWidget* parent, QObject* focusFilter) {
         box->installEventFilter(focusFilter);
     }
     return box;
+}
+
+QLabel* fieldLabel(const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, field->parentWidget());
+    label->setBuddy(field);
+    // Lists and trees do not take their name from a buddy.
+    field->setAccessibleName(caption);
+    return label;
 }
 
 }  // namespace kaj::console

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,12 +23,16 @@ Layout* compact(Layout* layout) {
     return layout;
 }
 
-// A frame with a name and a caption (which may be empty).
+// A frame with a name and a caption (which may be empty); the caption names the
+// frame for screen readers too.
 QGroupBox* namedFrame(const char* name, const QString& title, QWidget* parent);
 // A push button with a name that Enter in a field does not press.
 QPushButton* namedButton(const char* name, const QString& caption, QWidget* parent);
 // A one-line box with a name, watched by a focus filter (select-all) when one is given.
 QLineEdit* namedBox(const char* name, QWidget* parent, QObject* focusFilter = nullptr);
+// The caption beside a field, in the field's parent; it names the field for screen
+// readers and test robots as well.
+QLabel* fieldLabel(const QString& caption, QWidget* field);
 
 // Each button's click calls its handler on the owner.
 template <typename Owner>

@@ -52,10 +52,10 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     txtConfigPOLDir = namedBox("txtConfigPOLDir", paths);
     auto* browseUO = namedButton("cmdConfigBrowseUO", "Browse", paths);
     auto* browsePOL = namedButton("cmdConfigBrowsePOL", "Browse", paths);
-    pathGrid->addWidget(new QLabel("Ultima Directory", paths), 0, 0, 1, 2);
+    pathGrid->addWidget(fieldLabel("Ultima Directory", txtConfigUODir), 0, 0, 1, 2);
     pathGrid->addWidget(txtConfigUODir, 1, 0);
     pathGrid->addWidget(browseUO, 1, 1);
-    pathGrid->addWidget(new QLabel("POL Directory", paths), 2, 0, 1, 2);
+    pathGrid->addWidget(fieldLabel("POL Directory", txtConfigPOLDir), 2, 0, 1, 2);
     pathGrid->addWidget(txtConfigPOLDir, 3, 0);
     pathGrid->addWidget(browsePOL, 3, 1);
     row->addWidget(paths, 1);
@@ -86,7 +86,8 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     cboClientKind->addItems({"Classic client", "ClassicUO", "Custom title"});
     txtClientTitle = namedBox("txtClientTitle", options);
     txtClientTitle->setPlaceholderText("Window title");
-    clientRow->addWidget(new QLabel("Client", options));
+    txtClientTitle->setAccessibleName("Client window title");
+    clientRow->addWidget(fieldLabel("Client", cboClientKind));
     clientRow->addWidget(cboClientKind);
     clientRow->addWidget(txtClientTitle, 1);
     optionGrid->addLayout(clientRow, 3, 0, 1, 2);

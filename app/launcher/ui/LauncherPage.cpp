@@ -29,6 +29,7 @@ LauncherPage::LauncherPage(LauncherHost& host, QObject* selectAllOnFocus, QWidge
     auto* row = compact(new QHBoxLayout(this));
     ListShards = new QListWidget(this);
     ListShards->setObjectName("ListShards");
+    ListShards->setAccessibleName("Shards");
     row->addWidget(ListShards, 2);
 
     FrameShardButtons = namedFrame("FrameShardButtons", QString(), this);
@@ -82,7 +83,7 @@ void LauncherPage::createAccountFrame(QObject* selectAllOnFocus) {
     for (int column = 0; column < 2; ++column) {
         for (int r = 0; r < 3; ++r) {
             const auto& [label, edit] = columns[column][r];
-            grid->addWidget(new QLabel(label, FrameAccountInfo), r, column * 2);
+            grid->addWidget(console::fieldLabel(label, edit), r, column * 2);
             grid->addWidget(edit, r, column * 2 + 1);
             if (previous != nullptr) {
                 setTabOrder(previous, edit);

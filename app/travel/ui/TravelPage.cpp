@@ -38,9 +38,11 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     tvwMap->setObjectName("tvwMap");
     tvwMap->setHeaderHidden(true);
     tvwMap->setIndentation(10);
+    tvwMap->setAccessibleName("Travel categories");
     row->addWidget(tvwMap, 4);
     ListLocation = catalogue::makeReportList("ListLocation", {"Name", "Location", "Index"}, this);
     ListLocation->setIndentation(0);
+    ListLocation->setAccessibleName("Travel locations");
     ListLocation->header()->setStretchLastSection(true);
     ListLocation->header()->setMinimumSectionSize(20);
     ListLocation->header()->resizeSection(0, 72);

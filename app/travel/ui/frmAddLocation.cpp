@@ -58,16 +58,17 @@ frmAddLocation::frmAddLocation(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     Text2 = text("Text2");
     Text3 = text("Text3");
     Text4 = text("Text4");
-    grid->addWidget(new QLabel("Category", this), 0, 0);
+    grid->addWidget(console::fieldLabel("Category", Combo1), 0, 0);
     grid->addWidget(Combo1, 0, 1, 1, 5);
-    grid->addWidget(new QLabel("Subsection", this), 1, 0);
+    grid->addWidget(console::fieldLabel("Subsection", Combo2), 1, 0);
     grid->addWidget(Combo2, 1, 1, 1, 5);
-    grid->addWidget(new QLabel("Name", this), 2, 0);
+    grid->addWidget(console::fieldLabel("Name", Text1), 2, 0);
     grid->addWidget(Text1, 2, 1, 1, 5);
     const std::pair<const char*, QLineEdit*> position[] = {
         {"X", Text2}, {"Y", Text3}, {"Z", Text4}};
     for (int i = 0; i < 3; ++i) {
-        grid->addWidget(new QLabel(position[i].first, this), 3, i * 2, Qt::AlignRight);
+        grid->addWidget(console::fieldLabel(position[i].first, position[i].second), 3, i * 2,
+                        Qt::AlignRight);
         position[i].second->setMaximumWidth(60);
         grid->addWidget(position[i].second, 3, i * 2 + 1);
     }
