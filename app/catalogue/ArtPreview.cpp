@@ -102,7 +102,7 @@ std::optional<std::int16_t> itemArtColor(std::string_view color) {
 }
 
 std::optional<std::int32_t> npcArtIndex(std::string_view objType) {
-    const std::string digits = console::trimBlanks(deleteEvery(objType, "0x"));
+    const std::string digits = common::trimBlanks(deleteEvery(objType, "0x"));
     const auto value = leadingHex(digits);
     if (!value) {
         return std::nullopt;

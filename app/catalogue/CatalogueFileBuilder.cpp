@@ -49,8 +49,8 @@ std::vector<std::string> itemScriptLines(const std::vector<std::string>& itemRec
     std::string previousSection;
     for (const auto& record : itemRecords) {
         const auto fields = splitFields(record);
-        const std::string category = console::trimBlanks(fieldOr(fields, 0));
-        const std::string section = console::trimBlanks(fieldOr(fields, 1));
+        const std::string category = common::trimBlanks(fieldOr(fields, 0));
+        const std::string section = common::trimBlanks(fieldOr(fields, 1));
         if (!platform::equalsIgnoringAsciiCase(category, previousCategory)) {
             lines.push_back("# # # # # # # # # # # # # # Category = " + category);
             previousCategory = category;

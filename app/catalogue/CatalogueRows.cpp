@@ -8,7 +8,7 @@
 namespace kaj::catalogue {
 namespace {
 
-using console::trimBlanks;
+using common::trimBlanks;
 
 std::string field(const std::vector<std::string_view>& fields, std::size_t n) {
     return std::string(fieldOr(fields, n));

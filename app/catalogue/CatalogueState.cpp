@@ -5,7 +5,7 @@
 namespace kaj::catalogue {
 
 void addItemRecords(std::vector<std::string>& sortedList, std::vector<std::string> records) {
-    console::insertAllSorted(sortedList, std::move(records));
+    common::insertAllSorted(sortedList, std::move(records));
 }
 
 }  // namespace kaj::catalogue

@@ -25,7 +25,7 @@ std::optional<std::string> headerName(std::string_view line, std::string_view ma
     if (at == std::string_view::npos) {
         return std::nullopt;
     }
-    return console::trimBlanks(line.substr(at + marker.size()));
+    return common::trimBlanks(line.substr(at + marker.size()));
 }
 
 void readItemFile(CatalogueState& state, const std::filesystem::path& file,

@@ -12,8 +12,8 @@
 namespace kaj::catalogue {
 namespace {
 
-using console::trimBlanks;
-using console::ValueOf;
+using common::trimBlanks;
+using common::ValueOf;
 
 std::optional<std::vector<std::string>> definitionLines(const std::filesystem::path& folder,
                                                         const char* fileName) {

@@ -1,6 +1,5 @@
 #include "ConsoleState.h"
 
-#include "CatalogueLoads.h"
 #include "DropDownLists.h"
 
 namespace kaj::console {
@@ -14,10 +13,7 @@ ConsoleState::ConsoleState() {
 void ConsoleState::resetForLoad() {
     Shutdown = UserCommand = false;
     userCommands.reset();
-    travel.EditLocation = false;
     EditShard = false;
-    catalogue::resetItemDefaults(catalogue);
-    catalogue::resetNpcDefaults(catalogue);
     settings.ListUserCommands.fill(kEmptyUserCommand);
 }
 

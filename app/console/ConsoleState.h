@@ -5,17 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "CatalogueState.h"
 #include "KajSettings.h"
-#include "TravelState.h"
 #include "UserCommandModes.h"
 
 namespace kaj::console {
 
-// What the console's windows share, owned by the main window for the whole run:
-// the settings as values (what Kaj.ini holds: paths, options, saved positions,
-// shards, the last shard, user commands), the lists, the flags, the edit modes of
-// the user commands, the catalogues and the travel locations.
+// What the console's own pages share with the rest of the program for the whole
+// run: the settings as values (what Kaj.ini holds: paths, options, saved
+// positions, shards, the last shard, user commands), the flags, the client choice,
+// the edit modes of the user commands and the spell keywords.
 struct ConsoleState {
     ConsoleSettings settings;
     // The next command is typed as a user command, without its dot; cleared by
@@ -29,13 +27,11 @@ struct ConsoleState {
     std::optional<std::uint64_t> chosenClientWindow;
     std::optional<std::uint64_t> launchedClientProcess;
     UserCommandModes userCommands;
-    catalogue::CatalogueState catalogue;
-    travel::TravelState travel;
     std::vector<std::string> ListSpellNames;  // the spell keywords, in the Spells list's order
 
     ConsoleState();
 
-    // The flags, modes and catalogue defaults as the main window's loading sets them.
+    // The flags and modes as the main window's loading sets them.
     void resetForLoad();
 };
 

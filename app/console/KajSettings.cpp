@@ -119,8 +119,8 @@ ConsoleSettings::ConsoleSettings() {
 }
 
 std::size_t ConsoleSettings::addServer(std::string record) {
-    std::string name = ExtractPacked(record, 1);
-    const std::size_t index = insertSorted(ListServers, std::move(record));
+    std::string name = common::ExtractPacked(record, 1);
+    const std::size_t index = common::insertSorted(ListServers, std::move(record));
     ListShards.insert(ListShards.begin() + static_cast<std::ptrdiff_t>(index), std::move(name));
     return index;
 }
@@ -129,12 +129,12 @@ void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& li
     settings.ListServers.clear();
     settings.ListShards.clear();
     for (const auto& line : lines) {
-        const std::string upper = toUpperAscii(line);
+        const std::string upper = common::toUpperAscii(line);
         for (const auto& pattern : patterns()) {
             if (!upper.starts_with(pattern.prefix)) {
                 continue;
             }
-            std::string value = ValueOf(line).value_or("");
+            std::string value = common::ValueOf(line).value_or("");
             switch (pattern.key) {
                 case Key::Position:
                     settings.positions[pattern.index] = parsePosition(value);
@@ -187,8 +187,8 @@ void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& li
 
 std::vector<std::string> iniLines(const ConsoleSettings& settings) {
     std::vector<std::string> lines;
-    lines.push_back("POLPATH=" + trimBlanks(settings.polPath));
-    lines.push_back("UOPATH=" + trimBlanks(settings.uoPath));
+    lines.push_back("POLPATH=" + common::trimBlanks(settings.polPath));
+    lines.push_back("UOPATH=" + common::trimBlanks(settings.uoPath));
     lines.push_back("LASTSERVER=" + settings.lastServer);
     lines.push_back("LASTIP=" + settings.lastIp);
     lines.push_back("LASTACCOUNT=" + settings.lastAccount);
@@ -227,7 +227,7 @@ const char* clientKindName(platform::ClientKind kind) {
 }
 
 platform::ClientKind clientKindNamed(std::string_view name) {
-    const std::string upper = toUpperAscii(name);
+    const std::string upper = common::toUpperAscii(name);
     if (upper == "CLASSICUO") {
         return platform::ClientKind::ClassicUO;
     }

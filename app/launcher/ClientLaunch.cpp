@@ -84,7 +84,7 @@ std::vector<std::string> uoCfgLines(const std::vector<std::string>& oldLines,
                                                       "RememberAcctPW"};
     std::vector<std::string> lines;
     for (const auto& old : oldLines) {
-        std::string line = console::trimBlanks(old);
+        std::string line = common::trimBlanks(old);
         if (beginsWith(line, ";")) {
             line.clear();
         }
@@ -151,7 +151,7 @@ LaunchOutcome launchClassicUO(const LaunchRequest& request, platform::Shell& she
         {"SDL_VIDEO_DRIVER", "x11"}, {"SDL_VIDEODRIVER", "x11"}};
     return startOutcome(
         shell.start(program->string(), classicUOArguments(settings, request.shard, uoFolder),
-                    fs::path(console::GetPath(request.shard.client)), environment),
+                    fs::path(common::GetPath(request.shard.client)), environment),
         shell);
 }
 
@@ -191,7 +191,7 @@ LaunchOutcome launchClient(const LaunchRequest& request, platform::Shell& shell)
     if (!request.start) {
         return {};
     }
-    const std::string workingFolder = console::GetPath(request.shard.client);
+    const std::string workingFolder = common::GetPath(request.shard.client);
     return startOutcome(shell.open(program->string(), fs::path(workingFolder)), shell);
 }
 

@@ -36,7 +36,7 @@ EditOutcome addLocation(TravelState& state, const std::filesystem::path& program
     if (auto refusal = refusedField(fields)) {
         return {false, false, *refusal};
     }
-    console::insertSorted(state.ListFullMap, buildEntry(fields));
+    common::insertSorted(state.ListFullMap, buildEntry(fields));
     return saveAndReload(state, programFolder);
 }
 
@@ -50,7 +50,7 @@ EditOutcome replaceLocation(TravelState& state, const std::filesystem::path& pro
     }
     // Out and in again, so the list and the file stay sorted by the new text.
     state.ListFullMap.erase(state.ListFullMap.begin() + index);
-    console::insertSorted(state.ListFullMap, buildEntry(fields));
+    common::insertSorted(state.ListFullMap, buildEntry(fields));
     return saveAndReload(state, programFolder);
 }
 

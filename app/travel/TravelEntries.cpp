@@ -55,7 +55,7 @@ std::vector<PlaceRow> placesOfNode(const std::vector<std::string>& entries, std:
         const auto fields = splitEntry(entries[i]);
         if (fields.size() >= 2 && fields[1] == key) {
             rows.push_back({fields.size() > 2 ? fields[2] : std::string(),
-                            console::trimBlanks(fields.size() > 3 ? fields[3] : std::string()),
+                            common::trimBlanks(fields.size() > 3 ? fields[3] : std::string()),
                             static_cast<int>(i)});
         }
     }

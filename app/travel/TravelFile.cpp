@@ -50,7 +50,7 @@ void LoadMapScript(TravelState& state, const std::filesystem::path& programFolde
         if (line.size() < 2 || line[1] != '=') {
             continue;
         }
-        const std::string value = console::trimBlanks(std::string_view(line).substr(2));
+        const std::string value = common::trimBlanks(std::string_view(line).substr(2));
         switch (line[0]) {
             case 'C':
                 category = value;
@@ -78,7 +78,7 @@ void LoadMapScript(TravelState& state, const std::filesystem::path& programFolde
                 break;
         }
     }
-    console::insertAllSorted(state.ListFullMap, std::move(entries));
+    common::insertAllSorted(state.ListFullMap, std::move(entries));
 }
 
 platform::WriteResult writeMapScript(const std::filesystem::path& programFolder,

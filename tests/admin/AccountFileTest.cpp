@@ -108,7 +108,7 @@ TEST(AccountFile, PrivilegesAreTickedInExactCaseAndTheOthersAreKept) {
     std::array<bool, kPrivileges.size()> chosen{};
     chosen[3] = chosen[6] = true;
     EXPECT_EQ(privilegesText(chosen, "ClotheAny dyeany seeghosts invul all"),
-              "moveany showadv ClotheAny seeghosts all");
+              "moveany showadv ClotheAny seeghosts all ");
     EXPECT_EQ(privilegesText({}, ""), "");
 }
 

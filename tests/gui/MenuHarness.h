@@ -60,7 +60,7 @@ struct MenuHarness {
         menu.reset();
     }
 
-    console::ConsoleState& state() const { return menu->state(); }
+    console::ProgramState& state() const { return menu->state(); }
 
     template <typename T>
     T* find(const char* name) const {

@@ -84,7 +84,7 @@ std::optional<std::string> tickPrivileges(admin::AccountForm& form, const std::s
     std::size_t start = 0;
     while (start <= value.size() && !value.empty()) {
         const std::size_t comma = value.find(',', start);
-        const std::string name = console::trimBlanks(std::string_view(value).substr(
+        const std::string name = common::trimBlanks(std::string_view(value).substr(
             start, comma == std::string::npos ? comma : comma - start));
         bool known = false;
         for (std::size_t i = 0; i < admin::kPrivileges.size(); ++i) {
@@ -177,7 +177,7 @@ int runAccounts(int argc, char** argv) {
                         return refusal;
                     }
                     editor.cancel();
-                    if (console::trimBlanks(name).empty()) {
+                    if (common::trimBlanks(name).empty()) {
                         return std::nullopt;
                     }
                     const auto added = editor.addPending(name);

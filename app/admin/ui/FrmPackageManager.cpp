@@ -15,10 +15,10 @@
 namespace kaj::admin {
 namespace {
 
-using console::fieldLabel;
-using console::namedBox;
-using console::namedButton;
-using console::namedFrame;
+using common::fieldLabel;
+using common::namedBox;
+using common::namedButton;
+using common::namedFrame;
 using platform::fromCp1252;
 using platform::toCp1252;
 
@@ -72,7 +72,7 @@ FrmPackageManager::FrmPackageManager(AdminHost& host, QWidget* parent)
 
     connect(listPackageName, &QListWidget::currentRowChanged, this,
             [this] { listPackageName_Click(); });
-    console::connectClicks(this, {
+    common::connectClicks(this, {
                                      {cmdEdit, &FrmPackageManager::cmdEdit_Click},
                                      {cmdLoadPackages, &FrmPackageManager::cmdLoadPackages_Click},
                                      {cmdSearch, &FrmPackageManager::cmdSearch_Click},

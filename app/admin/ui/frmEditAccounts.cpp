@@ -15,10 +15,10 @@
 namespace kaj::admin {
 namespace {
 
-using console::fieldLabel;
-using console::namedBox;
-using console::namedButton;
-using console::namedFrame;
+using common::fieldLabel;
+using common::namedBox;
+using common::namedButton;
+using common::namedFrame;
 using platform::fromCp1252;
 using platform::toCp1252;
 
@@ -89,7 +89,7 @@ QWidget* frmEditAccounts::createListSide() {
 
     connect(listAccountNames, &QListWidget::currentRowChanged, this,
             [this] { listAccountNames_Click(); });
-    console::connectClicks(this, {
+    common::connectClicks(this, {
                                      {cmdEditAccount, &frmEditAccounts::cmdEditAccount_Click},
                                      {cmdDeleteAccount, &frmEditAccounts::cmdDeleteAccount_Click},
                                      {cmdNewAccount, &frmEditAccounts::cmdNewAccount_Click},
@@ -274,7 +274,7 @@ void frmEditAccounts::cmdNewAccount_Click() {
     }
     cmdCancel_Click();
     const auto answer = host_.dialogs().input("Enter Account Name to add to the list", "");
-    if (!answer || console::trimBlanks(*answer).empty()) {
+    if (!answer || common::trimBlanks(*answer).empty()) {
         return;
     }
     const auto added = editor_.addPending(*answer);

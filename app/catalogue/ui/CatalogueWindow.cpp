@@ -14,7 +14,7 @@
 namespace kaj::catalogue {
 CatalogueWindow::CatalogueWindow(CatalogueHost& host, const Names& names,
                                  const QStringList& columns, short artType)
-    : host_(host), selectAll_(new console::SelectAllOnFocus(this)) {
+    : host_(host), selectAll_(new common::SelectAllOnFocus(this)) {
     setObjectName(names.window);
     setWindowTitle(names.caption);
     layout_ = new QVBoxLayout(this);
@@ -41,9 +41,9 @@ CatalogueWindow::CatalogueWindow(CatalogueHost& host, const Names& names,
     layout_->addLayout(searchRow);
     connect(searchButton, &QPushButton::clicked, this, [this] { search(); });
     connect(load, &QPushButton::clicked, this, [this] { reload(); });
-    auto* enter = new console::EnterReleased(this);
+    auto* enter = new common::EnterReleased(this);
     TextSearch->installEventFilter(enter);
-    connect(enter, &console::EnterReleased::released, this, [this] { search(); });
+    connect(enter, &common::EnterReleased::released, this, [this] { search(); });
     selectAllOnFocus(TextSearch);
 
     list_ = makeReportList(names.list, columns, this);
@@ -58,8 +58,8 @@ CatalogueWindow::CatalogueWindow(CatalogueHost& host, const Names& names,
         }
     });
 
-    glyphView_ = std::make_unique<console::HostedControl>(
-        console::controlLibraryFile(host_.controlFolder(), "GlyphView"),
+    glyphView_ = std::make_unique<common::HostedControl>(
+        common::controlLibraryFile(host_.controlFolder(), "GlyphView"),
         "GLYPHVIEW.GlyphViewCtrl.1", this);
     glyphView_->widget()->setObjectName("GlyphView1");
     glyphView_->put(glyph::dispid::kArtType, artType);
@@ -117,7 +117,7 @@ void CatalogueWindow::selectAllOnFocus(QLineEdit* edit) {
 }
 
 void CatalogueWindow::setSizeInTwips(int width, int height) {
-    setFixedSize(width / console::kTwipsPerPixel, height / console::kTwipsPerPixel);
+    setFixedSize(width / common::kTwipsPerPixel, height / common::kTwipsPerPixel);
 }
 
 void CatalogueWindow::open() {

@@ -14,10 +14,10 @@
 
 #include "CatalogueHost.h"
 
-namespace kaj::console {
+namespace kaj::common {
 class HostedControl;
 class SelectAllOnFocus;
-}  // namespace kaj::console
+}  // namespace kaj::common
 
 namespace kaj::catalogue {
 
@@ -31,7 +31,7 @@ class CatalogueWindow : public QWidget {
 
     // Shows the window with the focus in the search box.
     void open();
-    console::HostedControl& GlyphView1() const { return *glyphView_; }
+    common::HostedControl& GlyphView1() const { return *glyphView_; }
 
     QLineEdit* TextSearch;
 
@@ -69,11 +69,11 @@ class CatalogueWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
     CatalogueHost& host_;
-    console::SelectAllOnFocus* selectAll_;
+    common::SelectAllOnFocus* selectAll_;
     QVBoxLayout* layout_;
     QTreeWidget* tree_;
     QTreeWidget* list_;
-    std::unique_ptr<console::HostedControl> glyphView_;
+    std::unique_ptr<common::HostedControl> glyphView_;
 };
 
 }  // namespace kaj::catalogue

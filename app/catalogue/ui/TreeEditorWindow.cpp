@@ -39,7 +39,7 @@ TreeEditorWindow::TreeEditorWindow(const char* name, const char* caption, int wi
     right->addWidget(buttonRow_);
     layout->addLayout(right, 1);
     connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabChanged(); });
-    setFixedSize(widthTwips / console::kTwipsPerPixel, heightTwips / console::kTwipsPerPixel);
+    setFixedSize(widthTwips / common::kTwipsPerPixel, heightTwips / common::kTwipsPerPixel);
 }
 
 QGridLayout* TreeEditorWindow::addPage(const char* tab) {

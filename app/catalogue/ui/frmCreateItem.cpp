@@ -123,7 +123,7 @@ void frmCreateItem::createControls() {
         const auto& amount = amounts[i];
         auto* b = button(amount.name, amount.caption, this);
         amount.box->setAccessibleName(QString(amount.caption) + " amount");
-        auto* spinner = new console::UpDownArrows(amount.box, amount.minimum, 10000, this);
+        auto* spinner = new common::UpDownArrows(amount.box, amount.minimum, 10000, this);
         spinner->setObjectName(amount.spinner);
         b->setStyleSheet("padding: 2px 1px;");
         const int row = i / 2;
@@ -159,7 +159,7 @@ void frmCreateItem::createControls() {
                 [this, verb] { send(verb + toCp1252(TextDistance->text())); });
     }
     TextDistance->setParent(nudge);
-    auto* distanceSpinner = new console::UpDownArrows(TextDistance, -40, 40, nudge);
+    auto* distanceSpinner = new common::UpDownArrows(TextDistance, -40, 40, nudge);
     distanceSpinner->setObjectName("UpDownDistance");
     auto* distance = new QHBoxLayout();
     distance->addWidget(TextDistance);

@@ -27,18 +27,18 @@ frmEditNPC::frmEditNPC() : TreeEditorWindow("frmEditNPC", "Edit NPCs", 10515, 48
     auto* gender = new QComboBox(character->parentWidget());
     gender->setObjectName("Combo2");
     gender->addItems({"male", "female"});
-    character->addWidget(console::fieldLabel("Alignment", alignment), 0, 2);
+    character->addWidget(common::fieldLabel("Alignment", alignment), 0, 2);
     character->addWidget(alignment, 0, 3);
     addFields(character, {"HITS", "MANA", "STAM"}, 3, "txtDataNPC");
-    character->addWidget(console::fieldLabel("Gender", gender), 4, 2);
+    character->addWidget(common::fieldLabel("Gender", gender), 4, 2);
     character->addWidget(gender, 4, 3);
     auto* dstart = new QLineEdit(character->parentWidget());
     dstart->setObjectName("txtDataNPC");
-    character->addWidget(console::fieldLabel("dstart", dstart), 5, 2);
+    character->addWidget(common::fieldLabel("dstart", dstart), 5, 2);
     character->addWidget(dstart, 5, 3);
     auto* psub = new QLineEdit(character->parentWidget());
     psub->setObjectName("txtDataNPC");
-    character->addWidget(console::fieldLabel("psub", psub), 6, 2);
+    character->addWidget(common::fieldLabel("psub", psub), 6, 2);
     character->addWidget(psub, 6, 3);
 
     addFields(addPage("More"),

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "ConsoleHost.h"
 #include "EnterReleased.h"
 #include "LayoutHelpers.h"
 #include "QtText.h"
@@ -24,7 +23,7 @@ constexpr const char* kCommandAreaName = "CommandArea";
 
 }  // namespace
 
-CommandButtons::CommandButtons(QTabWidget& tabs, ConsoleHost& host, QObject* selectAllOnFocus,
+CommandButtons::CommandButtons(QTabWidget& tabs, CommandHost& host, QObject* selectAllOnFocus,
                                std::function<void()> showAbout)
     : QObject(&tabs),
       tabs_(tabs),
@@ -62,9 +61,9 @@ void CommandButtons::build() {
     }
     wireNumberFields();
 
-    auto* broadcastEnter = new EnterReleased(this);
+    auto* broadcastEnter = new common::EnterReleased(this);
     tabs_.findChild<QLineEdit*>("txtServBcastText")->installEventFilter(broadcastEnter);
-    connect(broadcastEnter, &EnterReleased::released, this,
+    connect(broadcastEnter, &common::EnterReleased::released, this,
             [this] { tabs_.findChild<QPushButton*>("cmdServBcast")->click(); });
 }
 
@@ -73,7 +72,7 @@ void CommandButtons::createArgumentControl(const ArgumentControl& control) {
     QWidget* parent = grid->parentWidget();
     switch (control.kind) {
         case ControlKind::LineEdit: {
-            auto* edit = namedBox(control.name, parent, selectAllOnFocus_);
+            auto* edit = common::namedBox(control.name, parent, selectAllOnFocus_);
             edit->setAccessibleName(control.caption);
             grid->addWidget(edit, control.place.row, control.place.column, 1,
                             control.place.columnSpan);
@@ -110,7 +109,7 @@ void CommandButtons::createArgumentControl(const ArgumentControl& control) {
             grid->removeWidget(buddy);
             buddy->setParent(cell);
             row->addWidget(buddy, 1);
-            auto* arrows = new UpDownArrows(buddy, -1, 32767, cell);
+            auto* arrows = new common::UpDownArrows(buddy, -1, 32767, cell);
             arrows->setObjectName(control.name);
             row->addWidget(arrows);
             grid->addWidget(cell, r, c, rowSpan, columnSpan);

@@ -6,20 +6,19 @@
 #include <string>
 
 #include "CommandCatalogue.h"
+#include "CommandHost.h"
 
 class QGridLayout;
 class QTabWidget;
 
 namespace kaj::console {
 
-class ConsoleHost;
-
 // Draws the staff-command buttons and their fields and drop-downs on the main
 // window's tabs from the catalogue tables, and turns a click into a command.
 class CommandButtons : public QObject, public ArgumentReader {
     Q_OBJECT
   public:
-    CommandButtons(QTabWidget& tabs, ConsoleHost& host, QObject* selectAllOnFocus,
+    CommandButtons(QTabWidget& tabs, CommandHost& host, QObject* selectAllOnFocus,
                    std::function<void()> showAbout);
 
     void build();
@@ -36,7 +35,7 @@ class CommandButtons : public QObject, public ArgumentReader {
     void startPol();
 
     QTabWidget& tabs_;
-    ConsoleHost& host_;
+    CommandHost& host_;
     QObject* selectAllOnFocus_;
     std::function<void()> showAbout_;
 };

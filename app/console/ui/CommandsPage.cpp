@@ -21,19 +21,19 @@ constexpr int kMessageHeightTwips = 900;
 CommandsPage::CommandsPage(ConsoleState& state, Sender sendCommand, QObject* selectAllOnFocus,
                            QWidget* parent)
     : QWidget(parent), state_(state), sendCommand_(std::move(sendCommand)) {
-    auto* row = compact(new QHBoxLayout(this));
-    auto* frame13 = namedFrame("Frame13", "Buttons", this);
-    auto* fields = compact(new QGridLayout(frame13));
-    txtCommandsCaption = namedBox("txtCommandsCaption", frame13, selectAllOnFocus);
-    txtCommandsCommand = namedBox("txtCommandsCommand", frame13, selectAllOnFocus);
-    fields->addWidget(fieldLabel("Caption", txtCommandsCaption), 0, 0);
+    auto* row = common::compact(new QHBoxLayout(this));
+    auto* frame13 = common::namedFrame("Frame13", "Buttons", this);
+    auto* fields = common::compact(new QGridLayout(frame13));
+    txtCommandsCaption = common::namedBox("txtCommandsCaption", frame13, selectAllOnFocus);
+    txtCommandsCommand = common::namedBox("txtCommandsCommand", frame13, selectAllOnFocus);
+    fields->addWidget(common::fieldLabel("Caption", txtCommandsCaption), 0, 0);
     fields->addWidget(txtCommandsCaption, 0, 1, 1, 2);
-    fields->addWidget(fieldLabel("Command", txtCommandsCommand), 1, 0);
+    fields->addWidget(common::fieldLabel("Command", txtCommandsCommand), 1, 0);
     fields->addWidget(txtCommandsCommand, 1, 1, 1, 2);
-    cmdCommandsAdd = namedButton("cmdCommandsAdd", "Add", frame13);
-    cmdCommandsChange = namedButton("cmdCommandsChange", "Change", frame13);
-    cmdCommandsRemove = namedButton("cmdCommandsRemove", "Clear", frame13);
-    cmdCommandsDone = namedButton("cmdCommandsDone", "Done", frame13);
+    cmdCommandsAdd = common::namedButton("cmdCommandsAdd", "Add", frame13);
+    cmdCommandsChange = common::namedButton("cmdCommandsChange", "Change", frame13);
+    cmdCommandsRemove = common::namedButton("cmdCommandsRemove", "Clear", frame13);
+    cmdCommandsDone = common::namedButton("cmdCommandsDone", "Done", frame13);
     fields->addWidget(cmdCommandsAdd, 2, 0);
     fields->addWidget(cmdCommandsDone, 2, 0);
     fields->addWidget(cmdCommandsChange, 2, 1);
@@ -67,7 +67,7 @@ CommandsPage::CommandsPage(ConsoleState& state, Sender sendCommand, QObject* sel
 CommandsPage::~CommandsPage() = default;
 
 void CommandsPage::createMessageWindow() {
-    message_ = std::make_unique<FrmMessage>();
+    message_ = std::make_unique<common::FrmMessage>();
 }
 
 void CommandsPage::destroyMessageWindow() {
@@ -91,7 +91,7 @@ void CommandsPage::showMessagePrompt(const char* prompt) {
         return;
     }
     message_->lblMessageLabel->setText(prompt);
-    message_->resize(message_->width(), kMessageHeightTwips / kTwipsPerPixel);
+    message_->resize(message_->width(), kMessageHeightTwips / common::kTwipsPerPixel);
     message_->show();
 }
 

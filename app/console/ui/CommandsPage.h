@@ -11,9 +11,11 @@
 
 #include "ConsoleState.h"
 
-namespace kaj::console {
-
+namespace kaj::common {
 class FrmMessage;
+}
+
+namespace kaj::console {
 
 // The Commands tab: twenty-four buttons the staff member defines, and the fields
 // and buttons that add, change and clear their definitions.
@@ -30,7 +32,7 @@ class CommandsPage : public QWidget {
     // The prompt window lives hidden from the main window's loading to its closing.
     void createMessageWindow();
     void destroyMessageWindow();
-    FrmMessage* messageWindow() const { return message_.get(); }
+    common::FrmMessage* messageWindow() const { return message_.get(); }
 
     void cmdCommandsAdd_Click();
     void cmdCommandsChange_Click();
@@ -54,7 +56,7 @@ class CommandsPage : public QWidget {
 
     ConsoleState& state_;
     Sender sendCommand_;
-    std::unique_ptr<FrmMessage> message_;
+    std::unique_ptr<common::FrmMessage> message_;
 };
 
 }  // namespace kaj::console

@@ -43,27 +43,27 @@ void setCheckBoxState(QCheckBox* box, int state) {
 SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
                      QObject* selectAllOnFocus, QWidget* parent)
     : QWidget(parent), settings_(settings), dialogs_(dialogs) {
-    auto* row = compact(new QHBoxLayout(this));
+    auto* row = common::compact(new QHBoxLayout(this));
 
-    auto* paths = namedFrame("Frame4", "Paths", this);
-    auto* pathGrid = compact(new QGridLayout(paths));
+    auto* paths = common::namedFrame("Frame4", "Paths", this);
+    auto* pathGrid = common::compact(new QGridLayout(paths));
     pathGrid->setVerticalSpacing(1);
-    txtConfigUODir = namedBox("txtConfigUODir", paths);
-    txtConfigPOLDir = namedBox("txtConfigPOLDir", paths);
-    auto* browseUO = namedButton("cmdConfigBrowseUO", "Browse", paths);
-    auto* browsePOL = namedButton("cmdConfigBrowsePOL", "Browse", paths);
-    pathGrid->addWidget(fieldLabel("Ultima Directory", txtConfigUODir), 0, 0, 1, 2);
+    txtConfigUODir = common::namedBox("txtConfigUODir", paths);
+    txtConfigPOLDir = common::namedBox("txtConfigPOLDir", paths);
+    auto* browseUO = common::namedButton("cmdConfigBrowseUO", "Browse", paths);
+    auto* browsePOL = common::namedButton("cmdConfigBrowsePOL", "Browse", paths);
+    pathGrid->addWidget(common::fieldLabel("Ultima Directory", txtConfigUODir), 0, 0, 1, 2);
     pathGrid->addWidget(txtConfigUODir, 1, 0);
     pathGrid->addWidget(browseUO, 1, 1);
-    pathGrid->addWidget(fieldLabel("POL Directory", txtConfigPOLDir), 2, 0, 1, 2);
+    pathGrid->addWidget(common::fieldLabel("POL Directory", txtConfigPOLDir), 2, 0, 1, 2);
     pathGrid->addWidget(txtConfigPOLDir, 3, 0);
     pathGrid->addWidget(browsePOL, 3, 1);
     row->addWidget(paths, 1);
 
-    auto* right = compact(new QVBoxLayout);
+    auto* right = common::compact(new QVBoxLayout);
     right->setContentsMargins(0, 0, 0, 0);
-    auto* options = namedFrame("Frame5", "Options", this);
-    auto* optionGrid = compact(new QGridLayout(options));
+    auto* options = common::namedFrame("Frame5", "Options", this);
+    auto* optionGrid = common::compact(new QGridLayout(options));
     optionGrid->setVerticalSpacing(0);
     auto check = [&](const char* name, const char* caption, int r, int c) {
         auto* box = new QCheckBox(caption, options);
@@ -80,24 +80,24 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     optionBoxes_ = {chkConfig2, chkConfig3, chkConfig4, chkConfig5, chkConfig6, chkConfig7};
     // Which windows count as the game client.
     auto* clientRow = new QHBoxLayout;
-    clientRow->setSpacing(kCompactSpacing);
+    clientRow->setSpacing(common::kCompactSpacing);
     cboClientKind = new QComboBox(options);
     cboClientKind->setObjectName("cboClientKind");
     cboClientKind->addItems({"Classic client", "ClassicUO", "Custom title"});
-    txtClientTitle = namedBox("txtClientTitle", options);
+    txtClientTitle = common::namedBox("txtClientTitle", options);
     txtClientTitle->setPlaceholderText("Window title");
     txtClientTitle->setAccessibleName("Client window title");
-    clientRow->addWidget(fieldLabel("Client", cboClientKind));
+    clientRow->addWidget(common::fieldLabel("Client", cboClientKind));
     clientRow->addWidget(cboClientKind);
     clientRow->addWidget(txtClientTitle, 1);
     optionGrid->addLayout(clientRow, 3, 0, 1, 2);
     right->addWidget(options);
 
-    auto* actions = compact(new QHBoxLayout);
+    auto* actions = common::compact(new QHBoxLayout);
     actions->setContentsMargins(0, 0, 0, 0);
     actions->addStretch(1);
-    auto* save = namedButton("cmdSetupSaveConfig", "SaveConfig", this);
-    auto* makeDataFiles = namedButton("cmdSetupMakeDataFiles", "Make Data Files", this);
+    auto* save = common::namedButton("cmdSetupSaveConfig", "SaveConfig", this);
+    auto* makeDataFiles = common::namedButton("cmdSetupMakeDataFiles", "Make Data Files", this);
     actions->addWidget(save);
     actions->addWidget(makeDataFiles);
     right->addLayout(actions);

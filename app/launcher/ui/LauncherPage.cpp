@@ -12,9 +12,9 @@
 namespace kaj::launcher {
 namespace {
 
-using console::compact;
-using console::namedButton;
-using console::namedFrame;
+using common::compact;
+using common::namedButton;
+using common::namedFrame;
 using platform::fromCp1252;
 using platform::toCp1252;
 
@@ -48,7 +48,7 @@ LauncherPage::LauncherPage(LauncherHost& host, QObject* selectAllOnFocus, QWidge
     row->addWidget(FrameAccountInfo, 5);
 
     connect(ListShards, &QListWidget::currentRowChanged, this, [this] { ListShards_Click(); });
-    console::connectClicks(this, {
+    common::connectClicks(this, {
                                      {cmdEditShard, &LauncherPage::cmdEditShard_Click},
                                      {cmdLauncherLaunch, &LauncherPage::cmdLauncherLaunch_Click},
                                      {cmdLauncherNew, &LauncherPage::cmdLauncherNew_Click},
@@ -64,7 +64,7 @@ void LauncherPage::createAccountFrame(QObject* selectAllOnFocus) {
     auto* grid = compact(new QGridLayout(FrameAccountInfo));
     grid->setVerticalSpacing(1);
     auto box = [&](const char* name) {
-        return console::namedBox(name, FrameAccountInfo, selectAllOnFocus);
+        return common::namedBox(name, FrameAccountInfo, selectAllOnFocus);
     };
     txtAccountServerName = box("txtAccountServerName");
     txtAccountName = box("txtAccountName");
@@ -83,7 +83,7 @@ void LauncherPage::createAccountFrame(QObject* selectAllOnFocus) {
     for (int column = 0; column < 2; ++column) {
         for (int r = 0; r < 3; ++r) {
             const auto& [label, edit] = columns[column][r];
-            grid->addWidget(console::fieldLabel(label, edit), r, column * 2);
+            grid->addWidget(common::fieldLabel(label, edit), r, column * 2);
             grid->addWidget(edit, r, column * 2 + 1);
             if (previous != nullptr) {
                 setTabOrder(previous, edit);
@@ -94,7 +94,7 @@ void LauncherPage::createAccountFrame(QObject* selectAllOnFocus) {
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 3);
     auto* actions = new QHBoxLayout;
-    actions->setSpacing(console::kCompactSpacing);
+    actions->setSpacing(common::kCompactSpacing);
     actions->addStretch(1);
     cmdLauncherDone = namedButton("cmdLauncherDone", "Done", FrameAccountInfo);
     cmdLauncherCancel = namedButton("cmdLauncherCancel", "Cancel", FrameAccountInfo);

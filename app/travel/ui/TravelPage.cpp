@@ -18,9 +18,9 @@
 namespace kaj::travel {
 namespace {
 
-using console::compact;
-using console::namedButton;
-using console::namedFrame;
+using common::compact;
+using common::namedButton;
+using common::namedFrame;
 using platform::fromCp1252;
 using platform::toCp1252;
 
@@ -57,10 +57,10 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
 
     auto* side = new QVBoxLayout;
     side->setContentsMargins(0, 0, 0, 0);
-    side->setSpacing(console::kCompactSpacing);
+    side->setSpacing(common::kCompactSpacing);
     auto* coordinates = namedFrame("Frame15", "Coordinates", this);
     auto* coordinatesLayout = compact(new QVBoxLayout(coordinates));
-    txtLocation = console::namedBox("txtLocation", coordinates, selectAllOnFocus);
+    txtLocation = common::namedBox("txtLocation", coordinates, selectAllOnFocus);
     txtLocation->setMinimumWidth(
         QFontMetrics(txtLocation->font()).horizontalAdvance("6143,4095,-127") + 12);
     coordinatesLayout->addWidget(txtLocation);

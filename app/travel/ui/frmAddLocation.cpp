@@ -50,24 +50,24 @@ frmAddLocation::frmAddLocation(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     };
     Combo1 = combo("Combo1");
     Combo2 = combo("Combo2");
-    auto* selectAll = new console::SelectAllOnFocus(this);
+    auto* selectAll = new common::SelectAllOnFocus(this);
     auto text = [this, selectAll](const char* name) {
-        return console::namedBox(name, this, selectAll);
+        return common::namedBox(name, this, selectAll);
     };
     Text1 = text("Text1");
     Text2 = text("Text2");
     Text3 = text("Text3");
     Text4 = text("Text4");
-    grid->addWidget(console::fieldLabel("Category", Combo1), 0, 0);
+    grid->addWidget(common::fieldLabel("Category", Combo1), 0, 0);
     grid->addWidget(Combo1, 0, 1, 1, 5);
-    grid->addWidget(console::fieldLabel("Subsection", Combo2), 1, 0);
+    grid->addWidget(common::fieldLabel("Subsection", Combo2), 1, 0);
     grid->addWidget(Combo2, 1, 1, 1, 5);
-    grid->addWidget(console::fieldLabel("Name", Text1), 2, 0);
+    grid->addWidget(common::fieldLabel("Name", Text1), 2, 0);
     grid->addWidget(Text1, 2, 1, 1, 5);
     const std::pair<const char*, QLineEdit*> position[] = {
         {"X", Text2}, {"Y", Text3}, {"Z", Text4}};
     for (int i = 0; i < 3; ++i) {
-        grid->addWidget(console::fieldLabel(position[i].first, position[i].second), 3, i * 2,
+        grid->addWidget(common::fieldLabel(position[i].first, position[i].second), 3, i * 2,
                         Qt::AlignRight);
         position[i].second->setMaximumWidth(60);
         grid->addWidget(position[i].second, 3, i * 2 + 1);

@@ -17,7 +17,7 @@ namespace dispid = terrain::dispid;
 
 // Twips to control pixels, halves to the even neighbour.
 short toPixels(int twips) {
-    return static_cast<short>(std::nearbyint(static_cast<double>(twips) / console::kTwipsPerPixel));
+    return static_cast<short>(std::nearbyint(static_cast<double>(twips) / common::kTwipsPerPixel));
 }
 
 }  // namespace
@@ -29,8 +29,8 @@ frmMap::frmMap(const std::filesystem::path& controlFolder, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(3);
-    terrainView_ = std::make_unique<console::HostedControl>(
-        console::controlLibraryFile(controlFolder, "TerrainView"), "TERRAINVIEW.TerrainViewCtrl.1",
+    terrainView_ = std::make_unique<common::HostedControl>(
+        common::controlLibraryFile(controlFolder, "TerrainView"), "TERRAINVIEW.TerrainViewCtrl.1",
         this);
     QWidget* map = terrainView_->widget();
     map->setObjectName("TerrainView1");

@@ -10,7 +10,7 @@
 
 #include "PositionText.h"
 
-namespace kaj::console {
+namespace kaj::common {
 class HostedControl;
 }
 
@@ -28,7 +28,7 @@ class frmMap : public QWidget {
     explicit frmMap(const std::filesystem::path& controlFolder, QWidget* parent = nullptr);
     ~frmMap() override;
 
-    console::HostedControl& TerrainView1() const { return *terrainView_; }
+    common::HostedControl& TerrainView1() const { return *terrainView_; }
     // The map control's statics switch.
     void setDrawStatics(bool draw);
     bool drawStatics() const;
@@ -61,7 +61,7 @@ class frmMap : public QWidget {
     // A method's 16-bit result; a call that fails gives 0 and the caller goes on.
     short call(int dispatchId, const std::vector<short>& arguments) const;
 
-    std::unique_ptr<console::HostedControl> terrainView_;
+    std::unique_ptr<common::HostedControl> terrainView_;
 };
 
 }  // namespace kaj::travel

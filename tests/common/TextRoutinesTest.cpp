@@ -1,0 +1,63 @@
+#include "TextRoutines.h"
+
+#include <gtest/gtest.h>
+
+#include "SortedTextList.h"
+
+namespace kaj::console {
+namespace {
+
+TEST(ValueOf, TakesWhatFollowsTheFirstEqualsElseTheFirstBlankTrimmed) {
+    EXPECT_EQ(common::ValueOf("POLPATH=  C:\\POL\\  "), "C:\\POL\\");
+    EXPECT_EQ(common::ValueOf("a=b=c"), "b=c");
+    EXPECT_EQ(common::ValueOf("Name   My Package"), "My Package");
+    EXPECT_EQ(common::ValueOf("key="), "");
+    EXPECT_EQ(common::ValueOf("Enabled 1 = x"), "x");  // "=" wins over an earlier blank
+    EXPECT_FALSE(common::ValueOf("NoValueHere").has_value());
+    EXPECT_EQ(common::ValueOf("tab\tonly="), "");
+    EXPECT_EQ(common::ValueOf("k=\tv\t"), "\tv\t");  // only the byte 0x20 is a blank
+}
+
+TEST(ExtractPacked, ReturnsTheTrimmedFieldAndOneForAnEmptyField) {
+    const std::string shard = "Alpha | 10.0.0.1 | 5003 |gm|secret|C:\\UO\\client.exe";
+    EXPECT_EQ(common::ExtractPacked(shard, 1), "Alpha");
+    EXPECT_EQ(common::ExtractPacked(shard, 3), "5003");
+    EXPECT_EQ(common::ExtractPacked(shard, 6), "C:\\UO\\client.exe");
+    EXPECT_EQ(common::ExtractPacked("Alpha||5003", 2), "1");
+    EXPECT_EQ(common::ExtractPacked("  Lonely  ", 1), "Lonely");
+    // Past the last bar the remainder stays as it is.
+    EXPECT_EQ(common::ExtractPacked("a|b", 5), "b");
+    EXPECT_EQ(common::ExtractPacked("|x", 1), "1");
+    EXPECT_EQ(common::ExtractPacked("", 1), "");
+}
+
+TEST(ReplaceAll, ReplacesEveryOccurrenceIgnoringCaseAndSearchingFromTheStartAgain) {
+    EXPECT_EQ(common::ReplaceAll("1495,1629,10", ",", " "), "1495 1629 10");
+    EXPECT_EQ(common::ReplaceAll("aXbxc", "x", "-"), "a-b-c");
+    // A replacement can form a new occurrence; searching again from the start finds it
+    // (one pass from left to right would leave "aab").
+    EXPECT_EQ(common::ReplaceAll("aabb", "ab", "a"), "aa");
+    EXPECT_EQ(common::ReplaceAll("none", "", "x"), "none");
+    // A replacement holding the search text ends instead of running forever.
+    EXPECT_EQ(common::ReplaceAll("a,b", ",", ",,"), "a,,b");
+}
+
+TEST(GetPath, KeepsTheFolderWithItsSeparator) {
+    EXPECT_EQ(common::GetPath("C:\\Games\\UO\\client.exe"), "C:\\Games\\UO\\");
+    EXPECT_EQ(common::GetPath("/home/gm/uo/client.exe"), "/home/gm/uo/");
+    EXPECT_EQ(common::GetPath("client.exe"), "");
+    EXPECT_EQ(common::GetPath("C:\\mixed/sub\\file"), "C:\\mixed/sub\\");
+}
+
+TEST(SortedTextList, InsertsInCaseBlindOrderAfterEqualTexts) {
+    std::vector<std::string> list;
+    EXPECT_EQ(common::insertSorted(list, "zeta"), 0u);
+    EXPECT_EQ(common::insertSorted(list, "Alpha"), 0u);
+    EXPECT_EQ(common::insertSorted(list, "ALPHA"), 1u);
+    EXPECT_EQ(common::insertSorted(list, "beta"), 2u);
+    EXPECT_EQ(common::insertSorted(list, "\xE9t\xE9"), 4u);  // bytes above 0x7F sort after letters
+    EXPECT_EQ(list, (std::vector<std::string>{"Alpha", "ALPHA", "beta", "zeta", "\xE9t\xE9"}));
+}
+
+}  // namespace
+}  // namespace kaj::console
