@@ -28,8 +28,10 @@ std::string withSeparator(std::string folder) {
 
 // A file of the client's directory, its name in any letter case.
 std::optional<fs::path> clientFile(const std::string& folder, const char* name) {
-    return platform::findCaseInsensitive(folder.empty() ? fs::path(".") : fs::path(folder), name,
-                                         platform::EntryKind::File);
+    // The folder as typed may use either separator; the files are named in the system's.
+    return platform::findCaseInsensitive(
+        folder.empty() ? fs::path(".") : fs::path(folder).make_preferred(), name,
+        platform::EntryKind::File);
 }
 
 // The client program the Client field names: an empty field or a file name

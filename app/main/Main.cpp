@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "QtDialogs.h"
+#include "QtFonts.h"
 #include "Registry.h"
 #include "Shell.h"
 #include "SingleInstance.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kajmar Console");
+    kaj::platform::useSystemInterfaceFont();
     kaj::platform::QtDialogs dialogs;
     auto shell = kaj::platform::makeSystemShell();
     auto registry = kaj::platform::makeSystemRegistry();

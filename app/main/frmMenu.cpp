@@ -106,7 +106,8 @@ void frmMenu::Form_Load() {
 
     // 6. The strip's own size.
     processEvents();
-    setFixedSize(kMainWindowWidthTwips / common::kTwipsPerPixel, kMainWindowHeightTwips / common::kTwipsPerPixel);
+    setFixedSize(kMainWindowWidthTwips / common::kTwipsPerPixel,
+                 kMainWindowHeightTwips / common::kTwipsPerPixel);
     processEvents();
 
     // 7. Stay on top.

@@ -1,7 +1,5 @@
 #include "ControlLibrary.h"
 
-#include <dlfcn.h>
-
 #include <utility>
 
 namespace kaj::controls {
@@ -14,45 +12,30 @@ constexpr int kEntryMissing = -1;
 
 std::optional<ControlLibrary> ControlLibrary::open(const std::filesystem::path& file,
                                                    std::string* error) {
-    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-        if (error != nullptr)
-            *error = dlerror();
+    auto library = platform::SharedLibrary::open(file, error);
+    if (!library) {
         return std::nullopt;
     }
-    return ControlLibrary(handle);
-}
-
-ControlLibrary::ControlLibrary(ControlLibrary&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)) {}
-
-ControlLibrary::~ControlLibrary() {
-    if (handle_ != nullptr) {
-        dlclose(handle_);
-    }
-}
-
-void* ControlLibrary::symbol(const char* name) const {
-    return dlsym(handle_, name);
+    return ControlLibrary(std::move(*library));
 }
 
 int ControlLibrary::registerServer() const {
-    auto entry = reinterpret_cast<IntEntry>(symbol("DllRegisterServer"));
+    auto entry = reinterpret_cast<IntEntry>(library_.symbol("DllRegisterServer"));
     return entry != nullptr ? entry() : kEntryMissing;
 }
 
 int ControlLibrary::unregisterServer() const {
-    auto entry = reinterpret_cast<IntEntry>(symbol("DllUnregisterServer"));
+    auto entry = reinterpret_cast<IntEntry>(library_.symbol("DllUnregisterServer"));
     return entry != nullptr ? entry() : kEntryMissing;
 }
 
 int ControlLibrary::canUnloadNow() const {
-    auto entry = reinterpret_cast<IntEntry>(symbol("DllCanUnloadNow"));
+    auto entry = reinterpret_cast<IntEntry>(library_.symbol("DllCanUnloadNow"));
     return entry != nullptr ? entry() : kEntryMissing;
 }
 
 QWidget* ControlLibrary::create(const std::string& programId, QWidget* parent) const {
-    auto entry = reinterpret_cast<ClassEntry>(symbol("DllGetClassObject"));
+    auto entry = reinterpret_cast<ClassEntry>(library_.symbol("DllGetClassObject"));
     if (entry == nullptr)
         return nullptr;
     Creator creator = entry(programId.c_str());

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "SharedLibrary.h"
+
 class QWidget;
 
 namespace kaj::controls {
@@ -14,9 +16,8 @@ class ControlLibrary {
   public:
     static std::optional<ControlLibrary> open(const std::filesystem::path& file,
                                               std::string* error = nullptr);
-    ControlLibrary(ControlLibrary&& other) noexcept;
+    ControlLibrary(ControlLibrary&& other) noexcept = default;
     ControlLibrary& operator=(ControlLibrary&&) = delete;
-    ~ControlLibrary();
 
     int registerServer() const;
     int unregisterServer() const;
@@ -25,9 +26,8 @@ class ControlLibrary {
     QWidget* create(const std::string& programId, QWidget* parent) const;
 
   private:
-    explicit ControlLibrary(void* handle) : handle_(handle) {}
-    void* symbol(const char* name) const;
-    void* handle_;
+    explicit ControlLibrary(platform::SharedLibrary library) : library_(std::move(library)) {}
+    platform::SharedLibrary library_;
 };
 
 }  // namespace kaj::controls

@@ -16,8 +16,8 @@ namespace kaj::controls {
 // What the art and the map control share: the pixel buffer they paint as it is,
 // the rendered flag and the last bounds that tell when to render again, the
 // modified state, the ready state, the dispatch table, the persistent properties,
-// and the events a host listens to.
-class Q_DECL_EXPORT ControlWidget : public QWidget {
+// and the events a host listens to. Each control library carries its own copy.
+class ControlWidget : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kReadyStateLoading = 1;

@@ -67,12 +67,13 @@ TEST(OddEntriesWindows, FilesReadAtStartUpThatAreNoRegularFilesCountAsMissing) {
                  {true, "pkg/tools/itemdesc.cfg"}};
     for (const auto& c : cases) {
         const auto missing = startUp(c.fromServer, c.file, OddEntry::Missing);
-        for (OddEntry odd : {OddEntry::Folder, OddEntry::Fifo, OddEntry::DanglingLink}) {
+        for (OddEntry odd : kaj::testing::oddEntriesOfThisSystem()) {
             SCOPED_TRACE(std::string(c.file) + " as " + oddEntryName(odd));
             auto expected = missing;
             // Something named Kaj.ini that is there but no file is named as unreadable.
             if (std::string(c.file) == "Kaj.ini" && odd != OddEntry::DanglingLink) {
-                expected[0] = "Kaj.ini could not be read: DIR/Kaj.ini";
+                expected[0] = "Kaj.ini could not be read: " +
+                              (std::filesystem::path("DIR") / "Kaj.ini").string();
             }
             EXPECT_EQ(startUp(c.fromServer, c.file, odd), expected);
         }

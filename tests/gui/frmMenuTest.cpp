@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QTabBar>
@@ -267,7 +268,7 @@ TEST(frmMenu, BrowseEmptiesTheFieldAndFillsItWithTheChosenFolder) {
 
     h.dialogs.folderAnswers.push_back(std::string("/games/pol"));
     h.find<QPushButton>("cmdConfigBrowsePOL")->click();
-    EXPECT_EQ(menu.setupPage()->txtConfigPOLDir->text(), "/games/pol/");
+    EXPECT_EQ(menu.setupPage()->txtConfigPOLDir->text(), QString("/games/pol") + QDir::separator());
     EXPECT_EQ(h.dialogs.folderTitles.back(), "Select your POL directory");
 }
 

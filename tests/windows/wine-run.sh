@@ -11,6 +11,20 @@ export WINEPREFIX="${KAJ_WINEPREFIX:-$build_dir/wineprefix}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
 export LC_ALL=C.UTF-8
+# Qt's offscreen platform, which the window tests use, has no fonts of its own on
+# Windows: the tests give it the faces the Linux tests draw with (Wine passes no
+# QT_ variable on to a program, so the folder goes under a name of our own).
+export KAJ_TEST_FONT_FOLDER="Z:\\usr\\share\\fonts\\truetype\\dejavu"
+# The folders of the DLLs the build's programs need (Qt's, the compiler's runtime,
+# the program folder's), as the build wrote them.
+if [ -f "$build_dir/wine-dll-folders" ]; then
+    wine_path=""
+    while IFS= read -r folder; do
+        [ -n "$folder" ] || continue
+        wine_path="${wine_path:+$wine_path;}Z:${folder//\//\\}"
+    done <"$build_dir/wine-dll-folders"
+    export WINEPATH="$wine_path${WINEPATH:+;$WINEPATH}"
+fi
 # wineboot returns once the prefix can run programs; Wine writes its registry files
 # later, so a marker of our own says the prefix is made.
 if [ ! -f "$WINEPREFIX/.made" ]; then

@@ -15,6 +15,7 @@
 #include "FrmMessage.h"
 #include "FrmPackageManager.h"
 #include "LauncherPage.h"
+#include "QtFonts.h"
 #include "RecordingDesktopInput.h"
 #include "RecordingDialogs.h"
 #include "Registry.h"
@@ -63,6 +64,7 @@ void selectFirstSectionAndRow(QTreeWidget* tree, QTreeWidget* list) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    kaj::platform::useSystemInterfaceFont();
     if (argc != 3) {
         std::fprintf(stderr, "usage: kajscreens PROGRAM_FOLDER OUT_DIR\n");
         return 2;

@@ -73,13 +73,13 @@ FrmPackageManager::FrmPackageManager(AdminHost& host, QWidget* parent)
     connect(listPackageName, &QListWidget::currentRowChanged, this,
             [this] { listPackageName_Click(); });
     common::connectClicks(this, {
-                                     {cmdEdit, &FrmPackageManager::cmdEdit_Click},
-                                     {cmdLoadPackages, &FrmPackageManager::cmdLoadPackages_Click},
-                                     {cmdSearch, &FrmPackageManager::cmdSearch_Click},
-                                     {cmdSearchAgain, &FrmPackageManager::cmdSearchAgain_Click},
-                                     {cmdOk, &FrmPackageManager::cmdOk_Click},
-                                     {cmdCancel, &FrmPackageManager::cmdCancel_Click},
-                                 });
+                                    {cmdEdit, &FrmPackageManager::cmdEdit_Click},
+                                    {cmdLoadPackages, &FrmPackageManager::cmdLoadPackages_Click},
+                                    {cmdSearch, &FrmPackageManager::cmdSearch_Click},
+                                    {cmdSearchAgain, &FrmPackageManager::cmdSearchAgain_Click},
+                                    {cmdOk, &FrmPackageManager::cmdOk_Click},
+                                    {cmdCancel, &FrmPackageManager::cmdCancel_Click},
+                                });
     setEditing(false);
     resize(560, 380);
 }

@@ -17,8 +17,7 @@ SearchControls addSearchControls(QGridLayout* grid, int row, QWidget* parent) {
     grid->addWidget(controls.again, row + 1, 1);
     auto* enter = new common::EnterReleased(parent);
     controls.text->installEventFilter(enter);
-    QObject::connect(enter, &common::EnterReleased::released, controls.search,
-                     &QPushButton::click);
+    QObject::connect(enter, &common::EnterReleased::released, controls.search, &QPushButton::click);
     return controls;
 }
 

@@ -90,14 +90,14 @@ QWidget* frmEditAccounts::createListSide() {
     connect(listAccountNames, &QListWidget::currentRowChanged, this,
             [this] { listAccountNames_Click(); });
     common::connectClicks(this, {
-                                     {cmdEditAccount, &frmEditAccounts::cmdEditAccount_Click},
-                                     {cmdDeleteAccount, &frmEditAccounts::cmdDeleteAccount_Click},
-                                     {cmdNewAccount, &frmEditAccounts::cmdNewAccount_Click},
-                                     {cmdSaveAccounts, &frmEditAccounts::cmdSaveAccounts_Click},
-                                     {cmdLoadAccounts, &frmEditAccounts::cmdLoadAccounts_Click},
-                                     {cmdSearch, &frmEditAccounts::cmdSearch_Click},
-                                     {cmdSearchAgain, &frmEditAccounts::cmdSearchAgain_Click},
-                                 });
+                                    {cmdEditAccount, &frmEditAccounts::cmdEditAccount_Click},
+                                    {cmdDeleteAccount, &frmEditAccounts::cmdDeleteAccount_Click},
+                                    {cmdNewAccount, &frmEditAccounts::cmdNewAccount_Click},
+                                    {cmdSaveAccounts, &frmEditAccounts::cmdSaveAccounts_Click},
+                                    {cmdLoadAccounts, &frmEditAccounts::cmdLoadAccounts_Click},
+                                    {cmdSearch, &frmEditAccounts::cmdSearch_Click},
+                                    {cmdSearchAgain, &frmEditAccounts::cmdSearchAgain_Click},
+                                });
     return side;
 }
 

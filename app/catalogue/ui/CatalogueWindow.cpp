@@ -59,8 +59,8 @@ CatalogueWindow::CatalogueWindow(CatalogueHost& host, const Names& names,
     });
 
     glyphView_ = std::make_unique<common::HostedControl>(
-        common::controlLibraryFile(host_.controlFolder(), "GlyphView"),
-        "GLYPHVIEW.GlyphViewCtrl.1", this);
+        common::controlLibraryFile(host_.controlFolder(), "GlyphView"), "GLYPHVIEW.GlyphViewCtrl.1",
+        this);
     glyphView_->widget()->setObjectName("GlyphView1");
     glyphView_->put(glyph::dispid::kArtType, artType);
     glyphView_->widget()->setVisible(false);

@@ -88,6 +88,7 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
     txtClientTitle->setPlaceholderText("Window title");
     txtClientTitle->setAccessibleName("Client window title");
     clientRow->addWidget(common::fieldLabel("Client", cboClientKind));
+    cboClientKind->setAccessibleName("Client kind");  // the Launcher tab has a "Client" too
     clientRow->addWidget(cboClientKind);
     clientRow->addWidget(txtClientTitle, 1);
     optionGrid->addLayout(clientRow, 3, 0, 1, 2);

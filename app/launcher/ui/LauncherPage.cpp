@@ -49,14 +49,14 @@ LauncherPage::LauncherPage(LauncherHost& host, QObject* selectAllOnFocus, QWidge
 
     connect(ListShards, &QListWidget::currentRowChanged, this, [this] { ListShards_Click(); });
     common::connectClicks(this, {
-                                     {cmdEditShard, &LauncherPage::cmdEditShard_Click},
-                                     {cmdLauncherLaunch, &LauncherPage::cmdLauncherLaunch_Click},
-                                     {cmdLauncherNew, &LauncherPage::cmdLauncherNew_Click},
-                                     {cmdLauncherDelete, &LauncherPage::cmdLauncherDelete_Click},
-                                     {cmdLauncherDone, &LauncherPage::cmdLauncherDone_Click},
-                                     {cmdLauncherCancel, &LauncherPage::cmdLauncherCancel_Click},
-                                     {cmdLauncherBrowse, &LauncherPage::cmdLauncherBrowse_Click},
-                                 });
+                                    {cmdEditShard, &LauncherPage::cmdEditShard_Click},
+                                    {cmdLauncherLaunch, &LauncherPage::cmdLauncherLaunch_Click},
+                                    {cmdLauncherNew, &LauncherPage::cmdLauncherNew_Click},
+                                    {cmdLauncherDelete, &LauncherPage::cmdLauncherDelete_Click},
+                                    {cmdLauncherDone, &LauncherPage::cmdLauncherDone_Click},
+                                    {cmdLauncherCancel, &LauncherPage::cmdLauncherCancel_Click},
+                                    {cmdLauncherBrowse, &LauncherPage::cmdLauncherBrowse_Click},
+                                });
 }
 
 void LauncherPage::createAccountFrame(QObject* selectAllOnFocus) {
