@@ -7,14 +7,22 @@ namespace kaj::testing {
 // What the file systems the tests run on can hold. Windows keeps only a read-only
 // flag for permissions, takes names differing in case as one, and lets only some
 // users make symbolic links; the tests of those cases run where they can happen.
+// Off Windows, the client's registry key is read from Wine's registry file, which
+// a test can write; on Windows from the registry itself (the Windows end-to-end
+// tests write it with Wine's reg). Stand-in programs written as shell scripts run
+// off Windows only.
 #ifdef _WIN32
 constexpr bool kFilesHaveModes = false;
 constexpr bool kNamesDifferingInCaseAreDistinct = false;
 constexpr bool kLinksCanBeMade = false;
+constexpr bool kRegistryIsWinesFile = false;
+constexpr bool kShellScriptsRun = false;
 #else
 constexpr bool kFilesHaveModes = true;
 constexpr bool kNamesDifferingInCaseAreDistinct = true;
 constexpr bool kLinksCanBeMade = true;
+constexpr bool kRegistryIsWinesFile = true;
+constexpr bool kShellScriptsRun = true;
 #endif
 
 inline unsigned fileMode(const std::filesystem::path& file) {

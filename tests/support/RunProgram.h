@@ -1,5 +1,8 @@
 #pragma once
 
+#ifdef _WIN32
+#include "WindowsProcess.h"
+#else
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -50,3 +53,4 @@ inline int runProgram(const std::vector<std::string>& arguments, std::string* er
 }
 
 }  // namespace kaj::testing
+#endif

@@ -134,7 +134,7 @@ TEST(OddEntriesCli, EveryFileReadIsTakenAsMissingWhenItIsNoRegularFile) {
             }
         }
     }
-    EXPECT_EQ(checked, 3 * 21);
+    EXPECT_EQ(checked, static_cast<int>(kaj::testing::oddEntriesOfThisSystem().size()) * 21);
 }
 
 }  // namespace

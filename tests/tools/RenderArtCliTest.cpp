@@ -7,6 +7,7 @@
 #include "ArtLibrary.h"
 #include "BufferImage.h"
 #include "ClientDataWriter.h"
+#include "FileSystemTraits.h"
 #include "RunProgram.h"
 #include "TempFolder.h"
 
@@ -84,11 +85,14 @@ TEST_F(RenderArtFixture, SizesRoundDownAndBackgroundsAndLimitsApply) {
 }
 
 TEST_F(RenderArtFixture, WithoutAFolderTheClientIsFoundThroughWinesRegistry) {
+    if (!kaj::testing::kRegistryIsWinesFile) {
+        GTEST_SKIP() << "the registry is read through its API here";
+    }
     TempFolder prefix;
     clientdata::writeWinePrefix(prefix.path(), client.path());
-    setenv("WINEPREFIX", prefix.path().c_str(), 1);
+    qputenv("WINEPREFIX", QByteArray::fromStdString(prefix.path().string()));
     const QImage found = render({"--type", "5", "--index", "0"});
-    unsetenv("WINEPREFIX");
+    qunsetenv("WINEPREFIX");
     EXPECT_EQ(found.convertToFormat(QImage::Format_RGB888),
               expected(5, 0, 0, 200, 200, 0x00F0F0F0));
     EXPECT_NE(found.pixel(100, 100), qRgb(0xF0, 0xF0, 0xF0));

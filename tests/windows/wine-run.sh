@@ -7,7 +7,9 @@ build_dir="${KAJ_WINE_BUILD:-$(cd "$(dirname "$1")" && pwd)}"
 while [ ! -f "$build_dir/CMakeCache.txt" ] && [ "$build_dir" != / ]; do
     build_dir="$(dirname "$build_dir")"
 done
-export WINEPREFIX="${KAJ_WINEPREFIX:-$build_dir/wineprefix}"
+# Programs on an X display get a prefix, and so a wineserver and a desktop, of
+# their own: a desktop made by a program without a display takes no keys.
+export WINEPREFIX="${KAJ_WINEPREFIX:-$build_dir/wineprefix${DISPLAY:+-x}}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
 export LC_ALL=C.UTF-8

@@ -99,9 +99,13 @@ class WindowsProcess {
     DWORD processId_ = 0;
 };
 
-// Runs a program to its end; its exit status, and what it wrote when asked.
-inline int runProgram(const std::vector<std::string>& arguments, std::string* errors = nullptr,
+// Runs a program to its end; its exit status, and what it wrote when asked. A
+// program the build names by its Unix path is reached through Wine's Z: drive.
+inline int runProgram(std::vector<std::string> arguments, std::string* errors = nullptr,
                       std::string* output = nullptr) {
+    if (!arguments.empty()) {
+        arguments[0] = windowsPathOf(arguments[0]);
+    }
     WindowsProcess process(arguments);
     const int status = process.wait();
     if (errors != nullptr) {
