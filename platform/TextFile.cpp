@@ -100,7 +100,15 @@ WriteResult copyFileReplacing(const std::filesystem::path& from, const std::file
 
 WriteResult writeFileReplacing(const std::filesystem::path& path, std::string_view bytes,
                                WriteOptions options) {
-    return replaceThroughTemporaryFile(writeTarget(path), bytes, options);
+    const auto target = writeTarget(path);
+    // A folder, device or pipe in the file's place is never renamed over: the system
+    // would lose it (a device node such as /dev/null, when run as root).
+    std::error_code error;
+    const auto status = std::filesystem::status(target, error);
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return {false, "it is not a regular file"};
+    }
+    return replaceThroughTemporaryFile(target, bytes, options);
 }
 
 }  // namespace kaj::platform

@@ -11,13 +11,14 @@ namespace kaj::platform {
 void useSystemInterfaceFont() {
 #ifdef _WIN32
     QFont font = QApplication::font();
-    const QStringList families = QFontDatabase::families();
-    if (families.contains(font.family(), Qt::CaseInsensitive)) {
-        return;
-    }
     const QSettings substitutes(
         "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes",
         QSettings::NativeFormat);
+    const QStringList families = QFontDatabase::families();
+    const bool logical = substitutes.contains(font.family());
+    if (!logical && families.contains(font.family(), Qt::CaseInsensitive)) {
+        return;
+    }
     const QStringList candidates{substitutes.value(font.family()).toString(),
                                  "Segoe UI",
                                  "Tahoma",

@@ -100,6 +100,26 @@ TEST(TextFile, ReadsTakeAnythingButARegularFileAsMissingAndNeverWait) {
     EXPECT_TRUE(opened->readAt(0, buffer, 100));
 }
 
+TEST(TextFile, AFolderOrPipeInTheFilesPlaceIsNeverReplaced) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "folder.ini" / "inside");
+    const auto refused = writeTextLines(folder / "folder.ini", {"A"});
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.error, "it is not a regular file");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "folder.ini" / "inside"));
+    std::ptrdiff_t entries = 1;
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo((folder / "fifo.ini").c_str(), 0644), 0);
+    EXPECT_FALSE(writeTextLines(folder / "fifo.ini", {"A"}).ok);
+    EXPECT_TRUE(std::filesystem::is_fifo(folder / "fifo.ini"));
+    ++entries;
+#endif
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              entries)
+        << "a temporary file was left";
+}
+
 TEST(TextFile, AFileReachedThroughALinkIsReplacedWhereItIsAndTheLinkStays) {
     if (!kaj::testing::kLinksCanBeMade) {
         GTEST_SKIP() << "symbolic links cannot be made here";

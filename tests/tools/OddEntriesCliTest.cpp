@@ -12,6 +12,12 @@
 namespace kaj::testing {
 namespace {
 
+#ifdef _WIN32
+const char* const kNullDevice = "NUL";
+#else
+const char* const kNullDevice = "/dev/null";
+#endif
+
 struct Answer {
     int status = 0;
     std::string output;
@@ -103,7 +109,7 @@ std::vector<Case> cases() {
         {"render-art",
          client,
          {"render-art", "--client", "DIR", "--type", "0", "--index", "3", "--color", "2", "--out",
-          "/dev/null"},
+          kNullDevice},
          {"art.mul", "artidx.mul", "hues.mul", "tiledata.mul"}},
     };
 }

@@ -84,6 +84,23 @@ TEST_F(RenderArtFixture, SizesRoundDownAndBackgroundsAndLimitsApply) {
     render({"--client", client.path().string(), "--type", "0", "--index", "0", "--size", "7x7"}, 2);
 }
 
+TEST_F(RenderArtFixture, ADeviceNamedAsTheOutputIsWrittenIntoAndStaysADevice) {
+#ifdef _WIN32
+    const std::string device = "NUL";
+#else
+    const std::string device = "/dev/null";
+#endif
+    std::string errors;
+    EXPECT_EQ(runProgram({KAJ_KAJCLI, "render-art", "--client", client.path().string(), "--type",
+                          "0", "--index", "1", "--out", device},
+                         &errors),
+              0)
+        << errors;
+#ifndef _WIN32
+    EXPECT_TRUE(std::filesystem::is_character_file(device));
+#endif
+}
+
 TEST_F(RenderArtFixture, WithoutAFolderTheClientIsFoundThroughWinesRegistry) {
     if (!kaj::testing::kRegistryIsWinesFile) {
         GTEST_SKIP() << "the registry is read through its API here";

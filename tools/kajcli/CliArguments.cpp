@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "PngWriter.h"
@@ -68,10 +69,19 @@ bool writePng(const std::string& path, const std::uint8_t* bgr, int width, int h
     }
     const auto png = encodePng(rgb.data(), width, height);
     const std::u8string utf8Path(path.begin(), path.end());
-    return platform::writeFileReplacing(
-               std::filesystem::path(utf8Path),
-               std::string_view(reinterpret_cast<const char*>(png.data()), png.size()))
-        .ok;
+    const std::filesystem::path file(utf8Path);
+    const std::string_view bytes(reinterpret_cast<const char*>(png.data()), png.size());
+    // A device or pipe named as the output (/dev/null, /dev/stdout, NUL) is written
+    // into; a file is replaced whole.
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+        !std::filesystem::is_directory(status)) {
+        std::ofstream out(file, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return static_cast<bool>(out.flush());
+    }
+    return platform::writeFileReplacing(file, bytes).ok;
 }
 
 }  // namespace kaj::cli

@@ -2,9 +2,14 @@
 // writes a PNG of the main window for each tab, and of the other windows.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QPixmap>
+#include <QTabBar>
+#include <QTextStream>
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
 
@@ -40,9 +45,68 @@ void settle() {
     }
 }
 
+// Where things are in a window as it was saved, for tests that click them in the
+// running program: a line each for every named widget shown, every tab of a tab
+// bar and every row a tree shows, "PICTURE KEY X Y WIDTH HEIGHT [TEXT]", in pixels
+// from the window's top left corner. Keys: the widget's name, "tab:CAPTION",
+// "row:LIST:N" (N counting the rows shown from the top, TEXT the row's columns
+// joined by "|").
+QFile layoutFile;
+
+void recordLayout(QWidget* window, const QString& picture) {
+    QTextStream out(&layoutFile);
+    auto line = [&](const QString& key, const QRect& rect, const QString& text = {}) {
+        out << picture << ' ' << key << ' ' << rect.x() << ' ' << rect.y() << ' ' << rect.width()
+            << ' ' << rect.height() << (text.isEmpty() ? "" : " " + text) << '\n';
+    };
+    auto inWindow = [window](const QWidget* widget, const QRect& rect) {
+        return QRect(widget->mapTo(window, rect.topLeft()), rect.size());
+    };
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (!widget->isVisibleTo(window)) {
+            continue;
+        }
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_")) {
+            line(widget->objectName(), inWindow(widget, widget->rect()));
+        }
+        if (auto* bar = qobject_cast<QTabBar*>(widget)) {
+            for (int i = 0; i < bar->count(); ++i) {
+                line("tab:" + QString(bar->tabText(i)).remove('&').replace(' ', '_'),
+                     inWindow(bar, bar->tabRect(i)));
+            }
+        }
+        if (auto* list = qobject_cast<QListWidget*>(widget)) {
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect rect = list->visualItemRect(list->item(row));
+                if (!rect.isEmpty() && list->viewport()->rect().intersects(rect)) {
+                    line(QString("row:%1:%2").arg(list->objectName()).arg(row),
+                         inWindow(list->viewport(), rect), list->item(row)->text());
+                }
+            }
+        }
+        if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
+            int shown = 0;
+            for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+                const QRect rect = tree->visualItemRect(*it);
+                if (rect.isEmpty() || !tree->viewport()->rect().intersects(rect)) {
+                    continue;
+                }
+                QStringList columns;
+                for (int c = 0; c < tree->columnCount(); ++c) {
+                    columns << (*it)->text(c);
+                }
+                line(QString("row:%1:%2").arg(tree->objectName()).arg(shown++),
+                     inWindow(tree->viewport(), rect), columns.join('|'));
+            }
+        }
+    }
+}
+
 bool save(QWidget* window, const QString& path) {
     settle();
     const bool ok = window->grab().save(path);
+    recordLayout(window, QFileInfo(path).completeBaseName());
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
 }
@@ -71,6 +135,11 @@ int main(int argc, char** argv) {
     }
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
+    layoutFile.setFileName(out + "/layout.txt");
+    if (!layoutFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(layoutFile.fileName()));
+        return 1;
+    }
     kaj::platform::RecordingDialogs dialogs;
     kaj::platform::RecordingDesktopInput desktop;
     auto shell = kaj::platform::makeSystemShell();
