@@ -1,16 +1,20 @@
 // fakeclient.exe: a Win32 window that stands in for the game client in the Windows tests.
 //
-//   fakeclient [--title TITLE] [--class CLASS] --log FILE [--ready FILE]
+//   fakeclient [--title TITLE] [--class CLASS] [--log FILE] [--ready FILE]
 //
 // Every key the window receives is appended to FILE in the form the X11 stand-in
 // writes: characters as UTF-8 (shifted ones included), Enter as a line break, and any
 // other named key, or a key held with Ctrl or Alt, in angle brackets: "<TAB>", "<F5>",
-// "<Shift+TAB>", "<Ctrl+c>", "<Alt+f>". Modifier keys alone write nothing. --class
+// "<Shift+TAB>", "<Ctrl+c>", "<Alt+f>". Modifier keys alone write nothing. Without
+// --log, FILE is keys.log beside the program, so that a launcher can start it as a
+// client with no arguments. It is a windowed program: started through the shell,
+// it opens no console. --class
 // names the window class; --ready names a file written once the window shows. The
 // window ends when closed or when its process is ended.
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <cwctype>
 #include <string>
 #include <vector>
@@ -148,15 +152,16 @@ int main(int argc, char** argv) {
             readyPath = arguments[i + 1];
         }
     }
-    if (logPath.empty()) {
-        std::fprintf(
-            stderr,
-            "usage: fakeclient [--title TITLE] [--class CLASS] --log FILE [--ready FILE]\n");
-        return 2;
+    std::wstring logFile = utf8ToWide(logPath);
+    if (logFile.empty()) {
+        wchar_t program[MAX_PATH];
+        const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+        logFile = (std::filesystem::path(std::wstring(program, length)).parent_path() / L"keys.log")
+                      .wstring();
     }
-    keyLog = _wfopen(utf8ToWide(logPath).c_str(), L"ab");
+    keyLog = _wfopen(logFile.c_str(), L"ab");
     if (keyLog == nullptr) {
-        std::fprintf(stderr, "fakeclient: cannot open %s\n", logPath.c_str());
+        std::fprintf(stderr, "fakeclient: cannot open its key log\n");
         return 1;
     }
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "DeviceOrPipe.h"
 #include "PngWriter.h"
 #include "TextFile.h"
 
@@ -73,10 +74,7 @@ bool writePng(const std::string& path, const std::uint8_t* bgr, int width, int h
     const std::string_view bytes(reinterpret_cast<const char*>(png.data()), png.size());
     // A device or pipe named as the output (/dev/null, /dev/stdout, NUL) is written
     // into; a file is replaced whole.
-    std::error_code error;
-    const auto status = std::filesystem::status(file, error);
-    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
-        !std::filesystem::is_directory(status)) {
+    if (platform::namesDeviceOrPipe(file)) {
         std::ofstream out(file, std::ios::binary);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return static_cast<bool>(out.flush());
