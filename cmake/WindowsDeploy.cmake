@@ -13,3 +13,10 @@ install(FILES ${KAJ_WINDOWS_RUNTIME_DLLS}
 install(FILES ${KAJ_WINDOWS_QT}/plugins/platforms/qwindows.dll DESTINATION platforms COMPONENT program)
 install(FILES ${KAJ_WINDOWS_QT}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles
         COMPONENT program)
+# The copied DLLs carry debugging symbols; the folder and the installer carry code
+# alone.
+install(CODE "
+    file(GLOB_RECURSE copied \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
+    foreach(dll IN LISTS copied)
+        execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \"\${dll}\")
+    endforeach()" COMPONENT program)

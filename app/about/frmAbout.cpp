@@ -51,6 +51,8 @@ frmAbout::frmAbout(console::ConsoleServices& services, QWidget* parent)
               "Ultima Online, the POL server and Kajmar Console belong to their respective "
               "owners. This console is offered as it is, without any warranty.",
               this);
+    lblConsoleFolder = label("lblConsoleFolder", QString(), this);
+    lblConsoleFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* line = new QFrame(this);
     line->setObjectName("Line1");
     line->setFrameShape(QFrame::HLine);
@@ -83,6 +85,8 @@ frmAbout::frmAbout(console::ConsoleServices& services, QWidget* parent)
     outer->addLayout(top);
     outer->addWidget(line);
     outer->addWidget(disclaimer);
+    lblConsoleFolder->setFixedWidth(kTextWidth + 110);
+    outer->addWidget(lblConsoleFolder);
 
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     connect(sysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(); });
@@ -97,12 +101,16 @@ void frmAbout::Form_Load() {
     setWindowTitle("About Kajmar Console");
     lblVersion->setText(
         QString("Version %1").arg(QString::fromStdString(console::versionNumber())));
+    lblConsoleFolder->setText("Settings and files: " +
+                              QString::fromStdWString(services_.programFolder.wstring()));
 }
 
 void frmAbout::StartSysInfo() {
     const auto tool = findSystemInformationTool(services_.registry);
     if (!tool) {
-        services_.dialogs.message(kSystemInformationUnavailable);
+        services_.dialogs.message(std::string(kSystemInformationUnavailable) +
+                                  "\r\n\r\nKajmar Console keeps its settings and files in " +
+                                  services_.programFolder.string() + ".");
         return;
     }
     // A tool that cannot be started ends the attempt quietly.

@@ -24,6 +24,7 @@ class frmAbout : public QWidget {
     QLabel* lblVersion;
     QLabel* LabelWWW;
     QLabel* LabelMail;
+    QLabel* lblConsoleFolder;  // where the console keeps its files
 
   private:
     console::ConsoleServices& services_;

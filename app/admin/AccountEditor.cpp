@@ -13,6 +13,12 @@
 namespace kaj::admin {
 namespace {
 
+// A Yes/No choice as the form keeps it. Made as a string and moved in: GCC 12 at -O2
+// imagines an overlap in assigning a one-letter literal (-Wrestrict).
+std::string choiceText(bool yes) {
+    return std::string(1, yes ? '1' : '0');
+}
+
 using platform::equalsIgnoringAsciiCase;
 
 std::vector<std::string> words(const std::string& text) {
@@ -152,14 +158,14 @@ AccountForm AccountEditor::show(int entry) const {
     AccountForm form;
     const Account* a = account(entry);
     if (a == nullptr) {
-        form.enabled = "1";
-        form.banned = "0";
+        form.enabled = choiceText(true);
+        form.banned = choiceText(false);
         return form;
     }
     form.name = a->name;
     form.password = a->password;
-    form.enabled = isEnabled(*a) ? "1" : "0";
-    form.banned = isBanned(*a) ? "1" : "0";
+    form.enabled = choiceText(isEnabled(*a));
+    form.banned = choiceText(isBanned(*a));
     form.cmdLevel = a->cmdLevel;
     form.privileges = tickedPrivileges(a->privs);
     form.cprops = joinLines(a->cprops);
@@ -202,8 +208,8 @@ AccountEditor::Added AccountEditor::addPending(const std::string& name) {
     }
     Account account;
     account.name = account.loadedName = name;
-    account.enabled = "1";
-    account.banned = "0";
+    account.enabled = choiceText(true);
+    account.banned = choiceText(false);
     records_.push_back(std::move(account));
     entries_.push_back({name, records_.size() - 1});
     pending_ = entries_.size() - 1;

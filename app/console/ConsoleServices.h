@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "DesktopInput.h"
 #include "Dialogs.h"
@@ -15,8 +16,12 @@ struct ConsoleServices {
     platform::DesktopInput& desktop;
     platform::Shell& shell;
     platform::RegistryReader& registry;
-    std::filesystem::path programFolder;  // holds Kaj.ini and the script files
+    // The console's folder: Kaj.ini, the script files, the travel file (the
+    // program's own folder in a portable copy, else the user's).
+    std::filesystem::path programFolder;
     std::filesystem::path controlFolder;  // holds the control libraries
+    // Said with the first start's message when the console's folder was just made.
+    std::string folderNote = {};
 };
 
 }  // namespace kaj::console

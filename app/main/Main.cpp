@@ -1,6 +1,7 @@
 // The program's entry: one console per desktop login.
 #include <QApplication>
 
+#include "ConsoleFolder.h"
 #include "QtDialogs.h"
 #include "QtFonts.h"
 #include "Registry.h"
@@ -24,10 +25,13 @@ int main(int argc, char** argv) {
     auto shell = kaj::platform::makeSystemShell();
     auto registry = kaj::platform::makeSystemRegistry();
     const std::filesystem::path programFolder =
-        QCoreApplication::applicationDirPath().toStdString();
+        QCoreApplication::applicationDirPath().toStdWString();
+    const auto folder = kaj::platform::chooseConsoleFolder(programFolder);
 
     kaj::console::frmMenu menu(
-        {dialogs, *desktop, *shell, *registry, programFolder, programFolder});
+        {dialogs, *desktop, *shell, *registry, folder.path,
+         kaj::platform::controlLibraryFolder(programFolder, KAJ_PACKAGED_LIBRARIES),
+         kaj::platform::newConsoleFolderNote(folder)});
     dialogs.setParent(&menu);
     menu.Form_Load();
     menu.show();

@@ -163,7 +163,10 @@ void frmMenu::LoadIni() {
     const IniLoad result = loadIniFile(iniPath(), state_.settings);
     if (result == IniLoad::Missing) {
         state_.ProbablyFirstTime = true;
-        services_.dialogs.message("Kaj.ini not found! Please Setup Preferences and Save.");
+        // A folder of the user's own, made at this start, is named.
+        services_.dialogs.message(
+            "Kaj.ini not found! Please Setup Preferences and Save." +
+            (services_.folderNote.empty() ? std::string() : "\r\n\r\n" + services_.folderNote));
     } else if (result == IniLoad::Unreadable) {
         services_.dialogs.message("Kaj.ini could not be read: " + iniPath().string());
     }

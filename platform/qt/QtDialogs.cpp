@@ -19,16 +19,26 @@ QString title() {
 QString shown(std::string_view text) {
     return fromCp1252(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
+
+// A box waiting for an answer stays above the windows that stay on top (the
+// progress window at start-up, the main window with "Stay on Top"): hidden behind
+// one, it would hold the program with nothing to show for it.
+void keepOnTop(QMessageBox& box) {
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
 }  // namespace
 
 void QtDialogs::message(std::string_view text) {
-    QMessageBox::information(parent_, title(), shown(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, title(), shown(text), QMessageBox::Ok, parent_);
+    keepOnTop(box);
+    box.exec();
 }
 
 bool QtDialogs::askYesNo(std::string_view text) {
     QMessageBox box(QMessageBox::Warning, title(), shown(text), QMessageBox::Yes | QMessageBox::No,
                     parent_);
     box.setDefaultButton(QMessageBox::No);
+    keepOnTop(box);
     return box.exec() == QMessageBox::Yes;
 }
 

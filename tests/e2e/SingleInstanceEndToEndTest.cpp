@@ -40,11 +40,20 @@ TEST(SingleInstanceEndToEnd, ASecondStartOnlyBringsTheFirstWindowForward) {
     const std::string path = program.string();
     char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
     pid_t first = 0;
-    ASSERT_EQ(posix_spawn(&first, argv[0], nullptr, nullptr, argv, environ), 0);
     bool shown = false;
-    for (int i = 0; i < 300 && !shown; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        shown = countWindowsTitled("Kajmar Console") >= 1;
+    // Under load Xvfb has been seen to refuse a connection now and then; a first
+    // start that ended without a window, having never reached the server, is tried
+    // again (this test is about the second start).
+    for (int attempt = 0; attempt < 3 && !shown; ++attempt) {
+        ASSERT_EQ(posix_spawn(&first, argv[0], nullptr, nullptr, argv, environ), 0);
+        for (int i = 0; i < 300 && !shown; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            shown = countWindowsTitled("Kajmar Console") >= 1;
+            int status = 0;
+            if (!shown && waitpid(first, &status, WNOHANG) == first) {
+                break;
+            }
+        }
     }
     ASSERT_TRUE(shown);
     const int before = countWindowsTitled("Kajmar Console");

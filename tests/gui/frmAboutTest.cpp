@@ -32,8 +32,14 @@ TEST_F(AboutFixture, WithoutTheRegistryValuesSystemInformationIsUnavailable) {
     writeRegistry(
         "[Software\\\\Microsoft\\\\Shared Tools Location] 1\n\"MSINFO\"=\"C:\\\\nowhere\"\n");
     clickSysInfo();
-    EXPECT_EQ(h.dialogs.messages, std::vector<std::string>(2, kSystemInformationUnavailable));
+    // Both name the folder the console keeps its files in, as the box itself does.
+    const std::string told = std::string(kSystemInformationUnavailable) +
+                             "\r\n\r\nKajmar Console keeps its settings and files in " +
+                             h.folder.path().string() + ".";
+    EXPECT_EQ(h.dialogs.messages, std::vector<std::string>(2, told));
     EXPECT_TRUE(h.shell.opened.empty());
+    EXPECT_EQ(about->lblConsoleFolder->text().toStdString(),
+              "Settings and files: " + h.folder.path().string());
 }
 
 TEST_F(AboutFixture, StartsTheToolThatEitherRegistryValueNames) {

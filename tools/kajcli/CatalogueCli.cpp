@@ -6,6 +6,7 @@
 
 #include "CatalogueLoads.h"
 #include "OutputLine.h"
+#include "WhereCli.h"
 
 namespace kaj::cli {
 int runCatalogue(bool npcs, int argc, char** argv) {
@@ -15,10 +16,14 @@ int runCatalogue(bool npcs, int argc, char** argv) {
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--tree") == 0) {
             tree = true;
-        } else if ((std::strcmp(argv[i], "--pol") == 0 || std::strcmp(argv[i], "--scripts") == 0) &&
-                   i + 1 < argc && !haveSource) {
-            source.useScriptFiles = std::strcmp(argv[i], "--scripts") == 0;
-            (source.useScriptFiles ? source.programFolder : source.serverFolder) = argv[++i];
+        } else if (std::strcmp(argv[i], "--pol") == 0 && i + 1 < argc && !haveSource) {
+            source.serverFolder = argv[++i];
+            haveSource = true;
+        } else if (std::strcmp(argv[i], "--scripts") == 0 && !haveSource) {
+            // Without a folder, the console's own script files.
+            source.useScriptFiles = true;
+            const bool folderGiven = i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0;
+            source.programFolder = folderGiven ? std::filesystem::path(argv[++i]) : consoleFolder();
             haveSource = true;
         } else {
             haveSource = false;
@@ -26,7 +31,7 @@ int runCatalogue(bool npcs, int argc, char** argv) {
         }
     }
     if (!haveSource) {
-        std::fprintf(stderr, "usage: kajcli %s (--pol DIR | --scripts DIR) [--tree]\n",
+        std::fprintf(stderr, "usage: kajcli %s (--pol DIR | --scripts [DIR]) [--tree]\n",
                      npcs ? "npcs" : "items");
         return 2;
     }

@@ -6,6 +6,7 @@
 
 #include "ClientLaunch.h"
 #include "OutputLine.h"
+#include "WhereCli.h"
 
 namespace kaj::cli {
 
@@ -42,7 +43,7 @@ int runLaunch(int argc, char** argv) {
     request.start = start;
     request.settingsFolder = values.count("--settings-folder") != 0
                                  ? std::filesystem::path(values["--settings-folder"])
-                                 : std::filesystem::current_path();
+                                 : consoleFolder();
     auto shell = platform::makeSystemShell();
     const auto outcome = launcher::launchClient(request, *shell);
     for (const auto& message : outcome.messages) {

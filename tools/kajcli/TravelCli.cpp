@@ -10,13 +10,14 @@
 #include "LocationEdits.h"
 #include "OutputLine.h"
 #include "TravelFile.h"
+#include "WhereCli.h"
 
 namespace kaj::cli {
 namespace {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: kajcli travel --dir DIR [--tree] [--add C S N X Y Z |\n"
+                 "usage: kajcli travel [--dir DIR] [--tree] [--add C S N X Y Z |\n"
                  "                     --edit INDEX C S N X Y Z | --remove INDEX]\n");
     return 2;
 }
@@ -80,7 +81,7 @@ std::optional<TravelRequest> parseRequest(int argc, char** argv) {
         }
     }
     if (!haveFolder) {
-        return std::nullopt;
+        request.folder = consoleFolder().string();
     }
     return request;
 }

@@ -11,6 +11,7 @@
 #include "RenderArtCli.h"
 #include "SendCommandCli.h"
 #include "TravelCli.h"
+#include "WhereCli.h"
 
 namespace {
 
@@ -24,9 +25,9 @@ void printUsage() {
         "Enter)\n"
         "  clients [--client classic|classicuo|TITLE]\n"
         "                                 list the windows that count as the client\n"
-        "  items|npcs (--pol DIR | --scripts DIR) [--tree]\n"
+        "  items|npcs (--pol DIR | --scripts [DIR]) [--tree]\n"
         "                                 print the catalogue records the console would load\n"
-        "  travel --dir DIR [--tree] [--add C S N X Y Z | --edit INDEX C S N X Y Z |\n"
+        "  travel [--dir DIR] [--tree] [--add C S N X Y Z | --edit INDEX C S N X Y Z |\n"
         "                   --remove INDEX]\n"
         "                                 print (and change) the travel locations of KajMap.scp\n"
         "  launch --uo DIR --name NAME --ip IP --port PORT --account ACCOUNT\n"
@@ -36,7 +37,10 @@ void printUsage() {
         "           [--save]             list (and change) the accounts of data/accounts.txt\n"
         "  packages --pol DIR [--package INDEX [--set FIELD VALUE]... --save]\n"
         "                                 list (and change) the packages' pkg.cfg files\n"
-        "  render-art, render-map, map-height: see each command's own usage\n");
+        "  where                          print the folder the console keeps its files in\n"
+        "  render-art, render-map, map-height: see each command's own usage\n"
+        "Without --scripts DIR, --dir DIR or --settings-folder DIR, the console's own files\n"
+        "are those of the folder `kajcli where` prints.\n");
 }
 
 int run(int argc, char** argv) {
@@ -64,6 +68,9 @@ int run(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "travel") == 0) {
         return kaj::cli::runTravel(argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "where") == 0) {
+        return kaj::cli::runWhere(argc - 2, argv + 2);
     }
     if (std::strcmp(argv[1], "render-map") == 0) {
         return kaj::cli::runRenderMap(argc - 2, argv + 2);
