@@ -19,7 +19,9 @@ build="$(realpath "$1")"
 source_dir="$(realpath "$2")"
 step() { echo "== $*"; }
 fail() {
-    import -window root "$work/failed-screen.png" 2>/dev/null || true
+    # What the screen showed is kept in the build for a look afterwards.
+    import -window root "$build/program-e2e-failed.png" 2>/dev/null || true
+    cp "$work/kaj.log" "$build/program-e2e-kaj.log" 2>/dev/null || true
     echo "FAILED: $*" >&2
     exit 1
 }
@@ -94,7 +96,11 @@ step "start Kaj.exe in the demo folder"
 (cd "$demo" && exec wine Kaj.exe >"$work/kaj.log" 2>&1) &
 kaj=$!
 main="$(window_of '^Kajmar Console$')"
-sleep 3 # the progress window's 2.5 s
+for _ in $(seq 50); do # the progress window stays on top for its 2.5 s
+    xdotool search --onlyvisible --name '^Kajmar Console - Loading$' >/dev/null || break
+    sleep 0.2
+done
+sleep 0.5
 
 step "Launcher: the demo shard starts the stand-in client through the shell"
 printf 'LoginServer=old,1\r\n' >"$demo/client/login.cfg"
@@ -108,7 +114,7 @@ step "Server tab: Time types its command into the client"
 : >"$demo/client/keys.log" # the client holds it open
 click "$main" main-0-server tab:Server
 click "$main" main-0-server cmdServTime
-for _ in $(seq 50); do
+for _ in $(seq 100); do
     [ "$(cat "$demo/client/keys.log" 2>/dev/null)" = $'\n.time' ] && break
     sleep 0.2
 done
