@@ -1,7 +1,11 @@
 // 800 x 600 map views at several zoom levels, each beside its floor: the same map
-// strips, statics index strips and statics records read without being decoded.
+// strips, statics index strips and statics records read without being decoded. Then
+// views of a display's size, 1920 x 1080, at every zoom level, statics where the
+// control draws them: the first draw of a new renderer, and a pan by a quarter of
+// the view at a time, with what the renderer keeps between draws.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -92,6 +96,67 @@ void zoomLevels(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(RenderMap)->Apply(zoomLevels)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadMap)->Apply(zoomLevels)->Unit(benchmark::kMicrosecond);
+
+constexpr int kDisplayWidth = 1920;
+constexpr int kDisplayHeight = 1080;
+
+terrain::MapView displayView(int zoom, int x) {
+    return terrain::MapView{static_cast<std::int16_t>(zoom), static_cast<std::int16_t>(x), 2048,
+                            zoom >= -1};
+}
+
+void FirstDrawDisplay(benchmark::State& state) {
+    const int zoom = static_cast<int>(state.range(0));
+    controls::PixelBuffer buffer;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto renderer = terrain::MapRenderer::fromFolder(generatedWorld());
+        state.ResumeTiming();
+        renderer.render(displayView(zoom, 3072), kDisplayWidth, kDisplayHeight, buffer);
+        benchmark::DoNotOptimize(buffer.bytes().data());
+    }
+}
+
+// Each draw moves the view east by a quarter of its width, so a quarter of what it
+// shows is new; at the world's edge it starts again from the west, drawn once first.
+void PanDisplay(benchmark::State& state) {
+    const int zoom = static_cast<int>(state.range(0));
+    const auto z = terrain::zoomParameters(terrain::clampZoom(static_cast<std::int16_t>(zoom)));
+    const int quarter = std::max(
+        1, z.pixelsPerCell > 1 ? kDisplayWidth / 4 / z.pixelsPerCell : kDisplayWidth / 4 * z.scale);
+    const int west = std::min(
+        z.pixelsPerCell > 1 ? kDisplayWidth / 2 / z.pixelsPerCell : kDisplayWidth / 2 * z.scale,
+        3072);
+    auto renderer = terrain::MapRenderer::fromFolder(generatedWorld());
+    controls::PixelBuffer buffer;
+    int x = west;
+    renderer.render(displayView(zoom, x), kDisplayWidth, kDisplayHeight, buffer);
+    std::size_t kept = 0;
+    for (auto _ : state) {
+        x += quarter;
+        if (x >= terrain::kWorldWidth - west) {
+            state.PauseTiming();
+            x = west;
+            renderer.render(displayView(zoom, x), kDisplayWidth, kDisplayHeight, buffer);
+            x += quarter;
+            state.ResumeTiming();
+        }
+        renderer.render(displayView(zoom, x), kDisplayWidth, kDisplayHeight, buffer);
+        benchmark::DoNotOptimize(buffer.bytes().data());
+        kept = std::max(kept, renderer.keptBytes());
+    }
+    state.counters["kept_MiB"] = static_cast<double>(kept) / (1024.0 * 1024.0);
+}
+
+void displayZooms(benchmark::internal::Benchmark* b) {
+    for (int zoom = 8; zoom >= -4; --zoom) {
+        b->Arg(zoom);
+    }
+    b->ArgName("zoom");
+}
+
+BENCHMARK(FirstDrawDisplay)->Apply(displayZooms)->Unit(benchmark::kMillisecond);
+BENCHMARK(PanDisplay)->Apply(displayZooms)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

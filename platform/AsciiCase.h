@@ -10,6 +10,8 @@ namespace kaj::platform {
 // (0x80-0xFF included) compared as it is.
 char foldAsciiCase(char c);
 std::string foldAsciiCase(std::string_view text);
+// The same into a string kept for the purpose, whose room is reused.
+void foldAsciiCaseInto(std::string& out, std::string_view text);
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 // Byte order after folding; what sorted lists and trees keep.
 bool lessIgnoringAsciiCase(const std::string& a, const std::string& b);

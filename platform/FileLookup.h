@@ -20,6 +20,23 @@ std::optional<std::filesystem::path> findCaseInsensitive(const std::filesystem::
                                                          const std::filesystem::path& relative,
                                                          EntryKind last = EntryKind::Any);
 
+// While one lives, look-ups on this thread answer from one listing of each folder,
+// read the first time it is asked about (a walk of a server's packages asks each
+// folder several times). For work that runs to its end while the folders stay as
+// they are; scopes may nest.
+struct FolderListings;
+
+class FolderListingScope {
+  public:
+    FolderListingScope();
+    ~FolderListingScope();
+    FolderListingScope(const FolderListingScope&) = delete;
+    FolderListingScope& operator=(const FolderListingScope&) = delete;
+
+  private:
+    FolderListings* outer_;
+};
+
 // The "*." listing: names of the folder's entries that hold no dot, in
 // case-insensitive name order (equal names in byte order), so every walk repeats.
 std::vector<std::string> listNamesWithoutExtension(const std::filesystem::path& folder);

@@ -24,9 +24,23 @@ std::optional<std::vector<std::string>> definitionLines(const std::filesystem::p
     return readServerConfigLines(*file);
 }
 
-bool startsWithAnyKind(std::string_view line) {
-    for (const char* kind : {"Item", "Container", "Weapon", "Armor"}) {
-        if (platform::startsWithIgnoringAsciiCase(line, kind)) {
+// A line folded to lower case once, then tested against lower-case words: the same
+// answers as case-blind tests of the line itself, without folding it for each.
+class FoldedLine {
+  public:
+    void fold(std::string_view line) { platform::foldAsciiCaseInto(text_, line); }
+    bool contains(std::string_view lowerWord) const {
+        return text_.find(lowerWord) != std::string::npos;
+    }
+    bool startsWith(std::string_view lowerWord) const { return text_.starts_with(lowerWord); }
+
+  private:
+    std::string text_;
+};
+
+bool startsWithAnyKind(const FoldedLine& line) {
+    for (const char* kind : {"item", "container", "weapon", "armor"}) {
+        if (line.startsWith(kind)) {
             return true;
         }
     }
@@ -50,21 +64,23 @@ std::optional<PackageSettings> readPackage(const std::filesystem::path& package,
         return std::nullopt;
     }
     PackageSettings settings;
+    FoldedLine folded;
     for (const auto& raw : *lines) {
         const std::string line = trimLeadingBlanks(raw);
-        if (platform::startsWithIgnoringAsciiCase(line, "enabled") &&
+        folded.fold(line);
+        if (folded.startsWith("enabled") &&
             line.find('1', std::string_view("enabled").size()) != std::string::npos) {
             settings.enabled = true;
-        } else if (containsIgnoringCase(line, "Name")) {
+        } else if (folded.contains("name")) {
             const auto value = ValueOf(line);
             if (!value) {
                 settings.invalid = true;
                 return settings;
             }
             subsection = *value;
-        } else if (containsIgnoringCase(line, "Category=")) {
+        } else if (folded.contains("category=")) {
             category = ValueOf(line).value_or(std::string());
-        } else if (containsIgnoringCase(line, "Subsection=")) {
+        } else if (folded.contains("subsection=")) {
             subsection = ValueOf(line).value_or(std::string());
         }
     }
@@ -95,22 +111,24 @@ void LoadItems(CatalogueState& state, const std::filesystem::path& folder) {
     std::string objType;
     std::string graphic;
     std::vector<std::string> records;
+    FoldedLine folded;
     for (const auto& line : *lines) {
         enum class Kind { None, Element, Door, Graphic, Name, Category, Section, Color, End };
         Kind kind = Kind::None;
-        if (startsWithAnyKind(line)) {
+        folded.fold(line);
+        if (startsWithAnyKind(folded)) {
             kind = Kind::Element;
-        } else if (platform::startsWithIgnoringAsciiCase(line, "Door")) {
+        } else if (folded.startsWith("door")) {
             kind = Kind::Door;
-        } else if (containsIgnoringCase(line, "graphic")) {
+        } else if (folded.contains("graphic")) {
             kind = Kind::Graphic;
-        } else if (containsIgnoringCase(line, "Name")) {
+        } else if (folded.contains("name")) {
             kind = Kind::Name;
-        } else if (containsIgnoringCase(line, "Category=")) {
+        } else if (folded.contains("category=")) {
             kind = Kind::Category;
-        } else if (containsIgnoringCase(line, "Subsection=")) {
+        } else if (folded.contains("subsection=")) {
             kind = Kind::Section;
-        } else if (containsIgnoringCase(line, "Color")) {
+        } else if (folded.contains("color")) {
             kind = Kind::Color;
         } else if (line.find('}') != std::string::npos) {
             kind = Kind::End;
@@ -187,20 +205,22 @@ void LoadNPCs(CatalogueState& state, const std::filesystem::path& folder) {
     std::string color = "0";
     std::string templateName;
     std::string objType;
+    FoldedLine folded;
     for (const auto& line : *lines) {
         enum class Kind { None, Template, ObjType, Category, Section, ColorRange, Color, End };
         Kind kind = Kind::None;
-        if (containsIgnoringCase(line, "NpcTemplate")) {
+        folded.fold(line);
+        if (folded.contains("npctemplate")) {
             kind = Kind::Template;
-        } else if (containsIgnoringCase(line, "ObjType")) {
+        } else if (folded.contains("objtype")) {
             kind = Kind::ObjType;
-        } else if (containsIgnoringCase(line, "Category=")) {
+        } else if (folded.contains("category=")) {
             kind = Kind::Category;
-        } else if (containsIgnoringCase(line, "Subsection=")) {
+        } else if (folded.contains("subsection=")) {
             kind = Kind::Section;
-        } else if (containsIgnoringCase(line, "Colorrange")) {
+        } else if (folded.contains("colorrange")) {
             kind = Kind::ColorRange;
-        } else if (containsIgnoringCase(line, "Color")) {
+        } else if (folded.contains("color")) {
             kind = Kind::Color;
         } else if (line.find('}') != std::string::npos) {
             kind = Kind::End;

@@ -1,19 +1,42 @@
 #include "TreeBuilders.h"
 
-#include "ConfigText.h"
+#include <string>
+#include <string_view>
 
 namespace kaj::catalogue {
 namespace {
 
+std::string_view leadingBlanksTrimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
 void makeNodes(CatalogueTree& tree, const std::vector<std::string>& records, const char* root) {
     tree.addRoot(root, root, true);
+    // A record of the same category and section as the one before changes nothing: the
+    // sorted list keeps them together, so most records are passed over this way.
+    std::string lastCategory;
+    std::string lastSection;
+    bool any = false;
     for (const auto& record : records) {
-        const auto fields = splitFields(record);
-        if (fields.size() < 2) {
+        const std::string_view text(record);
+        const std::size_t bar = text.find('|');
+        if (bar == std::string_view::npos) {
             continue;
         }
-        const std::string category = trimLeadingBlanks(fields[0]);
-        const std::string section = trimLeadingBlanks(fields[1]);
+        const std::size_t secondBar = text.find('|', bar + 1);
+        const std::string_view categoryField = leadingBlanksTrimmed(text.substr(0, bar));
+        const std::string_view sectionField = leadingBlanksTrimmed(
+            text.substr(bar + 1, secondBar == std::string_view::npos ? std::string_view::npos
+                                                                     : secondBar - bar - 1));
+        if (any && categoryField == lastCategory && sectionField == lastSection) {
+            continue;
+        }
+        any = true;
+        lastCategory.assign(categoryField);
+        lastSection.assign(sectionField);
+        const std::string& category = lastCategory;
+        const std::string& section = lastSection;
         if (!tree.hasTextIgnoringCase(category)) {
             tree.addChild(root, category, category, true);
         }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
+#include "BlockColours.h"
 #include "MapView.h"
 #include "PixelBuffer.h"
 
@@ -37,10 +40,27 @@ class MapRenderer {
     std::int16_t mapHeight(int x, int y) const;
 
     std::filesystem::path file(const std::string& name) const;
+    // What the colours kept between renders take; at most BlockColours' budget
+    // after each render.
+    std::size_t keptBytes() const;
 
   private:
+    // The map files' sizes and times of change, which tell the kept colours are old.
+    struct FilesStamp {
+        std::array<std::uintmax_t, 3> sizes{};
+        std::array<std::filesystem::file_time_type, 3> times{};
+        bool operator==(const FilesStamp&) const = default;
+    };
+    struct Kept {
+        FilesStamp stamp;
+        BlockColours colours;
+    };
+    FilesStamp filesStamp() const;
+
     std::filesystem::path folder_;
     ColourTable colours_;
+    // Shared by copies of the renderer, which draw the same folder.
+    std::shared_ptr<Kept> kept_;
 };
 
 }  // namespace kaj::terrain

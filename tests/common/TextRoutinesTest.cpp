@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "SortedTextList.h"
 
 namespace kaj::console {
@@ -57,6 +59,33 @@ TEST(SortedTextList, InsertsInCaseBlindOrderAfterEqualTexts) {
     EXPECT_EQ(common::insertSorted(list, "beta"), 2u);
     EXPECT_EQ(common::insertSorted(list, "\xE9t\xE9"), 4u);  // bytes above 0x7F sort after letters
     EXPECT_EQ(list, (std::vector<std::string>{"Alpha", "ALPHA", "beta", "zeta", "\xE9t\xE9"}));
+}
+
+TEST(SortedTextList, ManyAtOnceGoWhereOneByOneWouldPutThem) {
+    std::mt19937 random(3);
+    auto text = [&] {
+        std::string t(random() % 4, ' ');
+        for (auto& c : t) {
+            c = "aAbB_\xE9"[random() % 6];
+        }
+        return t;
+    };
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::string> list;
+        for (int i = 0; i < 5; ++i) {
+            common::insertSorted(list, text());
+        }
+        std::vector<std::string> more;
+        for (int i = 0; i < 20; ++i) {
+            more.push_back(text());
+        }
+        std::vector<std::string> oneByOne = list;
+        for (const auto& t : more) {
+            common::insertSorted(oneByOne, t);
+        }
+        common::insertAllSorted(list, more);
+        EXPECT_EQ(list, oneByOne);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "ClientDataWriter.h"
 #include "Colour555.h"
+#include "GeneratedWorld.h"
 #include "MapRenderer.h"
 #include "MulFiles.h"
 #include "TempFolder.h"
@@ -18,14 +19,8 @@ using kaj::testing::TempFolder;
 
 constexpr std::uint32_t kSeed = 5;
 
-// One generated world for all the tests of this file.
 const TempFolder& world() {
-    static const TempFolder* folder = [] {
-        auto* made = new TempFolder;
-        clientdata::writeMapData(made->path(), kSeed);
-        return made;
-    }();
-    return *folder;
+    return kaj::testing::generatedWorld<kSeed>();
 }
 
 std::uint16_t radarEntry(int entry) {

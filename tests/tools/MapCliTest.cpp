@@ -5,6 +5,7 @@
 
 #include "BufferImage.h"
 #include "ClientDataWriter.h"
+#include "GeneratedWorld.h"
 #include "MapRenderer.h"
 #include "RunProgram.h"
 #include "TempFolder.h"
@@ -16,12 +17,7 @@ using kaj::testing::runProgram;
 using kaj::testing::TempFolder;
 
 const TempFolder& world() {
-    static const TempFolder* folder = [] {
-        auto* made = new TempFolder;
-        clientdata::writeMapData(made->path(), 11);
-        return made;
-    }();
-    return *folder;
+    return kaj::testing::generatedWorld<11>();
 }
 
 QImage expected(const terrain::MapView& view, int w, int h) {
