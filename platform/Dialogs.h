@@ -18,6 +18,10 @@ class Dialogs {
     virtual std::optional<std::string> chooseFolder(std::string_view title) = 0;
     virtual std::optional<std::string> chooseFile(std::string_view title, std::string_view filter,
                                                   std::string_view initialPath) = 0;
+    // A file to write, which may not exist yet; the dialog asks before one is replaced.
+    virtual std::optional<std::string> chooseSaveFile(std::string_view title,
+                                                      std::string_view filter,
+                                                      std::string_view initialPath) = 0;
 };
 
 constexpr std::string_view kDialogTitle = "Kajmar Console";

@@ -20,6 +20,19 @@ std::string trimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+std::vector<std::string> splitAt(std::string_view text, char separator) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find(separator, start);
+        fields.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) {
+            return fields;
+        }
+        start = end + 1;
+    }
+}
+
 std::string toUpperAscii(std::string_view text) {
     std::string out(text);
     for (auto& c : out) {

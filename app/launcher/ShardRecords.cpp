@@ -1,5 +1,7 @@
 #include "ShardRecords.h"
 
+#include "TextRoutines.h"
+
 namespace kaj::launcher {
 
 std::string shardRecord(const ShardFields& f) {
@@ -12,17 +14,7 @@ std::string shardRecord(const ShardFields& f) {
 }
 
 std::vector<std::string> shardPieces(std::string_view record) {
-    std::vector<std::string> pieces;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t bar = record.find('|', start);
-        pieces.emplace_back(
-            record.substr(start, bar == std::string_view::npos ? bar : bar - start));
-        if (bar == std::string_view::npos) {
-            return pieces;
-        }
-        start = bar + 1;
-    }
+    return common::splitAt(record, '|');
 }
 
 std::optional<std::string> refusedShardField(const ShardFields& f) {

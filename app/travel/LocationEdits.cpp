@@ -40,6 +40,19 @@ EditOutcome addLocation(TravelState& state, const std::filesystem::path& program
     return saveAndReload(state, programFolder);
 }
 
+EditOutcome addLocations(TravelState& state, const std::filesystem::path& programFolder,
+                         const std::vector<LocationFields>& places) {
+    for (const auto& fields : places) {
+        if (auto refusal = refusedField(fields)) {
+            return {false, false, *refusal};
+        }
+    }
+    for (const auto& fields : places) {
+        common::insertSorted(state.ListFullMap, buildEntry(fields));
+    }
+    return saveAndReload(state, programFolder);
+}
+
 EditOutcome replaceLocation(TravelState& state, const std::filesystem::path& programFolder,
                             int index, const LocationFields& fields) {
     if (auto refusal = refusedField(fields)) {

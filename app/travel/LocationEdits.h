@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "CatalogueState.h"
 #include "TravelEntries.h"
@@ -22,6 +23,9 @@ struct EditOutcome {
 // told with its path and the reason, and the list shows the file as it still is.
 EditOutcome addLocation(TravelState& state, const std::filesystem::path& programFolder,
                         const LocationFields& fields);
+// Several places added in one change, or none when any field of any is refused.
+EditOutcome addLocations(TravelState& state, const std::filesystem::path& programFolder,
+                         const std::vector<LocationFields>& places);
 EditOutcome replaceLocation(TravelState& state, const std::filesystem::path& programFolder,
                             int index, const LocationFields& fields);
 EditOutcome removeLocation(TravelState& state, const std::filesystem::path& programFolder,

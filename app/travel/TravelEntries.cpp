@@ -25,17 +25,7 @@ void addUnlessPresent(std::vector<std::string>& items, std::string text) {
 }  // namespace
 
 std::vector<std::string> splitEntry(std::string_view entry) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t bar = entry.find('|', start);
-        if (bar == std::string_view::npos) {
-            fields.emplace_back(entry.substr(start));
-            return fields;
-        }
-        fields.emplace_back(entry.substr(start, bar - start));
-        start = bar + 1;
-    }
+    return common::splitAt(entry, '|');
 }
 
 std::string joinEntry(const std::vector<std::string>& fields) {
@@ -49,17 +39,36 @@ std::string joinEntry(const std::vector<std::string>& fields) {
     return entry;
 }
 
-std::vector<PlaceRow> placesOfNode(const std::vector<std::string>& entries, std::string_view key) {
+namespace {
+
+template <typename Chosen>
+std::vector<PlaceRow> placesWhere(const std::vector<std::string>& entries, Chosen chosen) {
     std::vector<PlaceRow> rows;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto fields = splitEntry(entries[i]);
-        if (fields.size() >= 2 && fields[1] == key) {
+        if (chosen(fields)) {
             rows.push_back({fields.size() > 2 ? fields[2] : std::string(),
                             common::trimBlanks(fields.size() > 3 ? fields[3] : std::string()),
                             static_cast<int>(i)});
         }
     }
     return rows;
+}
+
+}  // namespace
+
+std::vector<PlaceRow> placesOfNode(const std::vector<std::string>& entries, std::string_view key) {
+    return placesWhere(entries, [key](const std::vector<std::string>& fields) {
+        return fields.size() >= 2 && fields[1] == key;
+    });
+}
+
+std::vector<PlaceRow> placesNamedLike(const std::vector<std::string>& entries,
+                                      std::string_view text) {
+    return placesWhere(entries, [text](const std::vector<std::string>& fields) {
+        return fields.size() > 2 &&
+               platform::findIgnoringAsciiCase(fields[2], text) != std::string_view::npos;
+    });
 }
 
 std::string buildEntry(const LocationFields& f) {

@@ -21,6 +21,10 @@ struct PlaceRow {
 };
 // The places whose subcategory is exactly the node's key, in list order.
 std::vector<PlaceRow> placesOfNode(const std::vector<std::string>& entries, std::string_view key);
+// The places of every category whose name holds the text, letter case ignored, in
+// list order.
+std::vector<PlaceRow> placesNamedLike(const std::vector<std::string>& entries,
+                                      std::string_view text);
 
 // What the Add Location window holds, in the order its fields are checked.
 struct LocationFields {

@@ -70,4 +70,15 @@ std::optional<std::string> QtDialogs::chooseFile(std::string_view caption, std::
     return toCp1252(file);
 }
 
+std::optional<std::string> QtDialogs::chooseSaveFile(std::string_view caption,
+                                                     std::string_view filter,
+                                                     std::string_view initialPath) {
+    const QString file = QFileDialog::getSaveFileName(
+        parent_, fromCp1252(caption), fromCp1252(initialPath), fromCp1252(qtFileFilter(filter)));
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    return toCp1252(file);
+}
+
 }  // namespace kaj::platform

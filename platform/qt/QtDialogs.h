@@ -18,6 +18,8 @@ class QtDialogs : public Dialogs {
     std::optional<std::string> chooseFolder(std::string_view title) override;
     std::optional<std::string> chooseFile(std::string_view title, std::string_view filter,
                                           std::string_view initialPath) override;
+    std::optional<std::string> chooseSaveFile(std::string_view title, std::string_view filter,
+                                              std::string_view initialPath) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -40,6 +40,10 @@ class RecordingDialogs : public Dialogs {
         fileFilters.emplace_back(filter);
         return take(fileAnswers, std::optional<std::string>{});
     }
+    std::optional<std::string> chooseSaveFile(std::string_view title, std::string_view filter,
+                                              std::string_view) override {
+        return chooseFile(title, filter, {});
+    }
 
   private:
     template <typename T>

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -69,6 +70,16 @@ struct TravelWindows : ::testing::Test {
         emit page->ListLocation->itemClicked(page->ListLocation->topLevelItem(row), 0);
     }
     std::string file() const { return TempFolder::read(h.folder / "KajMap.scp"); }
+    void type(QWidget* widget, const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(widget, &press);
+        }
+    }
+    void press(QWidget* widget, Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &event);
+    }
     QWidget* control() const {
         return map->TerrainView1().widget()->findChild<QWidget*>("TerrainView1");
     }
@@ -303,6 +314,55 @@ TEST_F(TravelWindows, AFailedWriteIsToldAndTheListShowsTheFileAsItIs) {
     EXPECT_EQ(menu->state().travel.ListFullMap.size(), 3u);
     EXPECT_TRUE(add->isVisible());
     EXPECT_EQ(file(), kTravelFile);
+}
+
+TEST_F(TravelWindows, TheFilterFindsPlacesOfEveryCategoryAndEscapeBringsBackTheNode) {
+    open();
+    clickNode("Despise");
+    type(page->txtFilter, "AN");
+    EXPECT_EQ(rowTexts(page->ListLocation),
+              (QStringList{"Entrance/5500,500,0/0", "Bank/1434,1699,0/1"}));
+    press(page->txtFilter, Qt::Key_Escape);
+    EXPECT_EQ(page->txtFilter->text(), "");
+    EXPECT_EQ(rowTexts(page->ListLocation), (QStringList{"Entrance/5500,500,0/0"}));
+
+    // Go, Edit and Remove take the filtered row as any other; the filter stays.
+    type(page->txtFilter, "an");
+    clickPlace(1);
+    page->cmdTravelGoto->click();
+    EXPECT_EQ(h.desktop.typedText(), "\n.goxyz 1434 1699 0");
+    h.dialogs.yesNoAnswers.push_back(true);
+    page->cmdDelete->click();
+    EXPECT_EQ(file().find("Bank"), std::string::npos);
+    EXPECT_EQ(rowTexts(page->ListLocation), (QStringList{"Entrance/5500,500,0/0"}));
+    press(page->txtFilter, Qt::Key_Escape);
+    EXPECT_EQ(page->txtFilter->text(), "");
+    type(page->txtFilter, "castle");
+    EXPECT_EQ(rowTexts(page->ListLocation), (QStringList{"Castle/1323,1624,5/1"}));
+    clickNode("Britain");  // a node chosen empties the filter
+    EXPECT_EQ(page->txtFilter->text(), "");
+    EXPECT_EQ(rowTexts(page->ListLocation), (QStringList{"Castle/1323,1624,5/1"}));
+}
+
+TEST_F(TravelWindows, MarkersGoOutAndComeInThroughTheMarkersMenu) {
+    open();
+    const auto markers = h.folder / "north.csv";
+    h.dialogs.fileAnswers.push_back(markers.string());
+    page->mnuExportMarkers->trigger();
+    EXPECT_EQ(h.dialogs.messages.back(), "3 travel locations written to " + markers.string() + ".");
+    EXPECT_EQ(TempFolder::read(markers),
+              "5500,500,0,Entrance,dungeons,red,4\r\n1434,1699,0,Bank,towns,green,4\r\n"
+              "1323,1624,0,Castle,towns,green,4\r\n");
+
+    h.folder.write("north.csv", "10,20,0,Camp\r\nbroken\r\n");
+    h.dialogs.fileAnswers.push_back(markers.string());
+    page->mnuImportMarkers->trigger();
+    EXPECT_EQ(h.dialogs.messages.back(),
+              "1 marker of north.csv added to Imported, north.\n\n1 line refused:\n"
+              "Line 2: fewer than four fields (X,Y,MAP,NAME)");
+    // Without the client's map files the height is 0.
+    EXPECT_NE(file().find("C=Imported\r\nS=north\r\nL=Camp\r\nP=10,20,0\r\n"), std::string::npos);
+    EXPECT_NE(nodeWithText(page->tvwMap, "north"), nullptr);
 }
 
 TEST_F(TravelWindows, EveryChangeIsThereAfterARestartAndTheMapKeepsItsPlace) {

@@ -28,6 +28,10 @@ class StderrDialogs : public platform::Dialogs {
                                           std::string_view) override {
         return std::nullopt;
     }
+    std::optional<std::string> chooseSaveFile(std::string_view, std::string_view,
+                                              std::string_view) override {
+        return std::nullopt;
+    }
 };
 
 }  // namespace kaj::cli

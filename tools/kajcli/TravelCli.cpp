@@ -7,22 +7,27 @@
 #include <vector>
 
 #include "CliArguments.h"
+#include "ClientFolder.h"
 #include "LocationEdits.h"
+#include "MapRenderer.h"
 #include "OutputLine.h"
 #include "TravelFile.h"
 #include "WhereCli.h"
+#include "WorldMapMarkers.h"
 
 namespace kaj::cli {
 namespace {
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: kajcli travel [--dir DIR] [--tree] [--add C S N X Y Z |\n"
-                 "                     --edit INDEX C S N X Y Z | --remove INDEX]\n");
+    std::fprintf(
+        stderr,
+        "usage: kajcli travel [--dir DIR] [--tree] [--add C S N X Y Z |\n"
+        "                     --edit INDEX C S N X Y Z | --remove INDEX |\n"
+        "                     --export-markers FILE | --import-markers FILE [--client DIR]]\n");
     return 2;
 }
 
-enum class Change { None, Add, Edit, Remove };
+enum class Change { None, Add, Edit, Remove, ExportMarkers, ImportMarkers };
 
 struct TravelRequest {
     std::string folder;
@@ -30,6 +35,8 @@ struct TravelRequest {
     Change change = Change::None;
     int index = 0;
     travel::LocationFields fields;
+    std::string markerFile;
+    std::string client;
 };
 
 std::optional<int> indexArgument(const char* text) {
@@ -59,6 +66,8 @@ std::optional<TravelRequest> parseRequest(int argc, char** argv) {
             haveFolder = true;
         } else if (word == "--tree") {
             request.tree = true;
+        } else if (word == "--client" && i + 1 < argc && request.client.empty()) {
+            request.client = argv[++i];
         } else if (request.change != Change::None) {
             return std::nullopt;
         } else if (word == "--add") {
@@ -66,6 +75,10 @@ std::optional<TravelRequest> parseRequest(int argc, char** argv) {
             if (!takeFields(i)) {
                 return std::nullopt;
             }
+        } else if ((word == "--export-markers" || word == "--import-markers") && i + 1 < argc) {
+            request.change =
+                word == "--export-markers" ? Change::ExportMarkers : Change::ImportMarkers;
+            request.markerFile = argv[++i];
         } else if ((word == "--edit" || word == "--remove") && i + 1 < argc) {
             const auto index = indexArgument(argv[++i]);
             if (!index) {
@@ -79,6 +92,9 @@ std::optional<TravelRequest> parseRequest(int argc, char** argv) {
         } else {
             return std::nullopt;
         }
+    }
+    if (!request.client.empty() && request.change != Change::ImportMarkers) {
+        return std::nullopt;
     }
     if (!haveFolder) {
         request.folder = consoleFolder().string();
@@ -109,9 +125,35 @@ int runTravel(int argc, char** argv) {
         case Change::Remove:
             outcome = travel::removeLocation(state, folder, request->index);
             break;
+        case Change::ExportMarkers: {
+            const auto exported = travel::exportMarkers(state.ListFullMap, request->markerFile);
+            writeLine(stderr, exported.message);
+            if (!exported.saved) {
+                return 1;
+            }
+            break;
+        }
+        case Change::ImportMarkers: {
+            const std::filesystem::path client = request->client.empty()
+                                                     ? controls::systemClientFolder()
+                                                     : std::filesystem::path(request->client);
+            const auto map = terrain::MapRenderer::fromFolder(client);
+            const auto imported = travel::importMarkers(
+                state, folder, request->markerFile,
+                [&map](int x, int y) { return static_cast<int>(map.mapHeight(x, y)); });
+            writeLine(stderr, imported.message);
+            // Unreadable, unwritable, or nothing added while lines were refused.
+            if (!imported.outcome.refusal.empty() ||
+                (imported.added == 0 && !imported.refusals.empty())) {
+                outcome = {false, true, {}};
+            }
+            break;
+        }
     }
     if (!outcome.saved) {
-        writeLine(stderr, outcome.refusal);
+        if (!outcome.refusal.empty()) {
+            writeLine(stderr, outcome.refusal);
+        }
         return 1;
     }
     for (const auto& entry : state.ListFullMap) {

@@ -1,17 +1,26 @@
 #include "TravelPage.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTreeWidgetItemIterator>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "CatalogueTreeView.h"
+#include "Cp1252.h"
 #include "LayoutHelpers.h"
 #include "LocationEdits.h"
 #include "PositionText.h"
 #include "QtText.h"
 #include "TravelFile.h"
+#include "WorldMapMarkers.h"
 #include "frmAddLocation.h"
 #include "frmMap.h"
 
@@ -27,6 +36,12 @@ using platform::toCp1252;
 constexpr const char* kNothingToEdit = "Please select a location to edit first";
 constexpr const char* kNothingToRemove = "Please select a loction to remove first";
 
+// A path from the 8-bit text a dialog gives.
+std::filesystem::path pathOf(const std::string& text) {
+    const std::string utf8 = platform::cp1252ToUtf8(text);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 }  // namespace
 
 TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* parent)
@@ -39,7 +54,16 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     tvwMap->setHeaderHidden(true);
     tvwMap->setIndentation(10);
     tvwMap->setAccessibleName("Travel categories");
-    row->addWidget(tvwMap, 4);
+    row->addWidget(tvwMap, 5);
+    auto* places = new QVBoxLayout;
+    places->setContentsMargins(0, 0, 0, 0);
+    places->setSpacing(common::kCompactSpacing);
+    txtFilter = new QLineEdit(this);
+    txtFilter->setObjectName("txtFilter");
+    txtFilter->setPlaceholderText("Filter");
+    txtFilter->setAccessibleName("Filter places by name");
+    txtFilter->setClearButtonEnabled(true);
+    places->addWidget(txtFilter);
     ListLocation = catalogue::makeReportList("ListLocation", {"Name", "Location", "Index"}, this);
     ListLocation->setIndentation(0);
     ListLocation->setAccessibleName("Travel locations");
@@ -47,7 +71,8 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     ListLocation->header()->setMinimumSectionSize(20);
     ListLocation->header()->resizeSection(0, 72);
     ListLocation->header()->resizeSection(1, 94);
-    row->addWidget(ListLocation, 9);
+    places->addWidget(ListLocation, 1);
+    row->addLayout(places, 9);
 
     auto* commands = namedFrame("Frame12", "Travel Commands", this);
     auto* commandGrid = compact(new QGridLayout(commands));
@@ -66,13 +91,24 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     coordinatesLayout->addWidget(txtLocation);
     side->addWidget(coordinates);
     FrameLocations = namedFrame("FrameLocations", "Locations", this);
-    auto* buttons = compact(new QHBoxLayout(FrameLocations));
+    auto* buttons = compact(new QGridLayout(FrameLocations));
     cmdTravelAdd = namedButton("cmdTravelAdd", "Add", FrameLocations);
     cmdEditMap = namedButton("cmdEditMap", "Edit", FrameLocations);
     cmdDelete = namedButton("cmdDelete", "Remove", FrameLocations);
+    int column = 0;
     for (QPushButton* button : {cmdTravelAdd, cmdEditMap, cmdDelete}) {
-        buttons->addWidget(button);
+        buttons->addWidget(button, 0, column++);
     }
+    // The client's world-map markers, under one button to keep the strip readable.
+    cmdMarkers = namedButton("cmdMarkers", "World map markers", FrameLocations);
+    auto* markers = new QMenu(cmdMarkers);
+    mnuExportMarkers = markers->addAction("&Export markers...");
+    mnuImportMarkers = markers->addAction("&Import markers...");
+    cmdMarkers->setMenu(markers);
+    cmdMarkers->setToolTip(
+        "Write the travel locations for the client's world map, or add its "
+        "markers as travel locations");
+    buttons->addWidget(cmdMarkers, 1, 0, 1, 3);
     side->addWidget(FrameLocations);
     side->addStretch(1);
     row->addLayout(side);
@@ -85,6 +121,10 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     connect(cmdTravelAdd, &QPushButton::clicked, this, [this] { cmdTravelAdd_Click(); });
     connect(cmdEditMap, &QPushButton::clicked, this, [this] { cmdEditMap_Click(); });
     connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
+    connect(txtFilter, &QLineEdit::textChanged, this, [this] { txtFilter_Change(); });
+    txtFilter->installEventFilter(this);
+    connect(mnuExportMarkers, &QAction::triggered, this, [this] { cmdExportMarkers_Click(); });
+    connect(mnuImportMarkers, &QAction::triggered, this, [this] { cmdImportMarkers_Click(); });
 }
 
 void TravelPage::attachWindows(frmMap* map, frmAddLocation* addLocation) {
@@ -106,21 +146,101 @@ void TravelPage::LoadMapScript() {
 
 void TravelPage::showTree() {
     catalogue::showCatalogueTree(tvwMap, host_.travel().tvwMap);
+    fitTreeWidth();
+    // A filter still typed shows its places of the new list.
+    if (txtFilter->text().isEmpty()) {
+        ListLocation->clear();
+    } else {
+        txtFilter_Change();
+    }
+}
+
+void TravelPage::fitTreeWidth() {
+    int widest = 0;
+    const QFontMetrics metrics(tvwMap->font());
+    for (QTreeWidgetItemIterator it(tvwMap); *it != nullptr; ++it) {
+        int depth = 0;
+        for (const QTreeWidgetItem* up = (*it)->parent(); up != nullptr; up = up->parent()) {
+            ++depth;
+        }
+        widest = std::max(widest, metrics.horizontalAdvance((*it)->text(0)) +
+                                      tvwMap->indentation() * (depth + 1));
+    }
+    const int chrome =
+        2 * tvwMap->frameWidth() + tvwMap->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+    tvwMap->setMinimumWidth(std::clamp(widest + chrome, 120, 260));
+}
+
+void TravelPage::showPlaces(const std::vector<PlaceRow>& places) {
     ListLocation->clear();
+    QList<QTreeWidgetItem*> rows;
+    for (const auto& place : places) {
+        rows.push_back(new QTreeWidgetItem(
+            {fromCp1252(place.name), fromCp1252(place.location), QString::number(place.index)}));
+    }
+    ListLocation->addTopLevelItems(rows);
 }
 
 void TravelPage::tvwMap_NodeClick(QTreeWidgetItem* node) {
+    if (!txtFilter->text().isEmpty()) {
+        const QSignalBlocker quiet(txtFilter);
+        txtFilter->clear();
+    }
     ListLocation->clear();
     if (node == nullptr) {
         return;
     }
     const std::string key = toCp1252(node->data(0, Qt::UserRole).toString());
-    QList<QTreeWidgetItem*> rows;
-    for (const auto& place : placesOfNode(host_.travel().ListFullMap, key)) {
-        rows.push_back(new QTreeWidgetItem(
-            {fromCp1252(place.name), fromCp1252(place.location), QString::number(place.index)}));
+    showPlaces(placesOfNode(host_.travel().ListFullMap, key));
+}
+
+bool TravelPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtFilter && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !txtFilter->text().isEmpty()) {
+        txtFilter->clear();
+        return true;
     }
-    ListLocation->addTopLevelItems(rows);
+    return QWidget::eventFilter(watched, event);
+}
+
+void TravelPage::txtFilter_Change() {
+    const std::string text = toCp1252(txtFilter->text());
+    if (text.empty()) {
+        QTreeWidgetItem* node = tvwMap->currentItem();
+        if (node != nullptr && node->isSelected()) {
+            tvwMap_NodeClick(node);
+        } else {
+            ListLocation->clear();
+        }
+        return;
+    }
+    showPlaces(placesNamedLike(host_.travel().ListFullMap, text));
+}
+
+void TravelPage::cmdExportMarkers_Click() {
+    const auto chosen = host_.dialogs().chooseSaveFile(
+        "Export markers", kMarkerFileFilter, (host_.programFolder() / "KajMarkers.csv").string());
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    host_.dialogs().message(exportMarkers(host_.travel().ListFullMap, pathOf(*chosen)).message);
+}
+
+void TravelPage::cmdImportMarkers_Click() {
+    const auto chosen = host_.dialogs().chooseFile("Import markers", kMarkerFileFilter,
+                                                   host_.programFolder().string());
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    const auto imported =
+        importMarkers(host_.travel(), host_.programFolder(), pathOf(*chosen), [this](int x, int y) {
+            return map_ != nullptr ? map_->mapHeight(static_cast<short>(x), static_cast<short>(y))
+                                   : 0;
+        });
+    if (imported.outcome.reloaded) {
+        showTree();
+    }
+    host_.dialogs().message(imported.message);
 }
 
 void TravelPage::ListLocation_ItemClick(QTreeWidgetItem* row) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QWidget>
 
+#include "TravelEntries.h"
 #include "TravelHost.h"
 
 namespace kaj::travel {
@@ -32,6 +34,11 @@ class TravelPage : public QWidget {
     void cmdTravelAdd_Click();
     void cmdEditMap_Click();
     void cmdDelete_Click();
+    // The filter box: places of every category whose name holds its text; empty,
+    // the places of the tree's selection.
+    void txtFilter_Change();
+    void cmdExportMarkers_Click();
+    void cmdImportMarkers_Click();
     void cmdAdd_Click();
     void cmdCancel_Click();
     // A position picked on the map goes to the coordinates box and the Add
@@ -41,14 +48,25 @@ class TravelPage : public QWidget {
     QTreeWidget* tvwMap;
     QTreeWidget* ListLocation;
     QLineEdit* txtLocation;
+    QLineEdit* txtFilter;
+    QPushButton* cmdMarkers;
+    QAction* mnuExportMarkers;
+    QAction* mnuImportMarkers;
     QGroupBox* FrameLocations;
     QPushButton* cmdTravelAdd;
     QPushButton* cmdEditMap;
     QPushButton* cmdDelete;
     QPushButton* cmdTravelGoto;
 
+  protected:
+    // Escape in the filter box empties it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void showTree();
+    void showPlaces(const std::vector<PlaceRow>& places);
+    // The tree as wide as its longest text, within reason.
+    void fitTreeWidth();
     // The selected row of the place list, or nothing; a list without rows or
     // without a selection is told with the message.
     QTreeWidgetItem* selectedPlace(const char* missingMessage);

@@ -90,6 +90,10 @@ short frmMap::call(int dispatchId, const std::vector<short>& arguments) const {
     return static_cast<short>(done && done->result ? *done->result : 0);
 }
 
+short frmMap::mapHeight(short x, short y) const {
+    return call(dispid::kGetMapHeight, {x, y});
+}
+
 frmMap::Cell frmMap::cellAt(int xTwips, int yTwips) const {
     Cell cell{};
     cell.x = call(dispid::kCtrlToMapX, {toPixels(xTwips)});

@@ -35,6 +35,8 @@ class frmMap : public QWidget {
     // Puts the centre's x, then its y; a part missing ends it there. The control
     // ignores cells outside the world.
     void centreOn(const MapCentre& centre);
+    // The ground's altitude at a world cell, as the map control reads it.
+    short mapHeight(short x, short y) const;
 
     // Positions arrive in twips, as the control's container delivers them.
     void TerrainView1_MouseDown(short button, short shift, int x, int y);
