@@ -4,9 +4,12 @@
 #include <array>
 #include <charconv>
 #include <optional>
+#include <set>
+#include <tuple>
 
 #include "AsciiCase.h"
 #include "Cp1252.h"
+#include "MapView.h"
 #include "PositionText.h"
 #include "TextFile.h"
 #include "TextRoutines.h"
@@ -16,14 +19,12 @@
 namespace kaj::travel {
 namespace {
 
-constexpr int kMapWidth = 6144;
-constexpr int kMapHeight = 4096;
 constexpr std::array<const char*, 8> kColours = {"red",    "green",  "blue", "yellow",
                                                  "purple", "orange", "cyan", "white"};
 constexpr std::size_t kRefusalsShown = 20;
 
 bool onTheMap(int x, int y) {
-    return x >= 0 && y >= 0 && x < kMapWidth && y < kMapHeight;
+    return x >= 0 && y >= 0 && x < terrain::kWorldWidth && y < terrain::kWorldHeight;
 }
 
 std::string iconOf(std::string_view category) {
@@ -109,15 +110,19 @@ MarkerExport markerLines(const std::vector<std::string>& entries) {
     MarkerExport result;
     std::vector<std::string> categories;  // folded, in the order they first appear
     for (const auto& entry : entries) {
-        const LocationFields fields = fieldsOfEntry(entry);
         const auto parts = splitEntry(entry);
-        const std::string position = parts.size() > 3 ? parts[3] : std::string();
+        const auto part = [&parts](std::size_t i) {
+            return i < parts.size() ? parts[i] : std::string();
+        };
+        const std::string category = part(0);
+        const std::string name = part(2);
+        const std::string position = part(3);
         const MapCentre centre = mapCentreOf(position);
         if (!centre.x || !centre.y || !onTheMap(*centre.x, *centre.y)) {
-            result.leftOut.push_back(fields.name + " (" + common::trimBlanks(position) + ")");
+            result.leftOut.push_back(name + " (" + common::trimBlanks(position) + ")");
             continue;
         }
-        const std::string folded = platform::foldAsciiCase(fields.category);
+        const std::string folded = platform::foldAsciiCase(category);
         auto known = std::find(categories.begin(), categories.end(), folded);
         if (known == categories.end()) {
             known = categories.insert(categories.end(), folded);
@@ -126,9 +131,9 @@ MarkerExport markerLines(const std::vector<std::string>& entries) {
             kColours[static_cast<std::size_t>(known - categories.begin()) % kColours.size()];
         result.lines.push_back(std::to_string(*centre.x) + "," + std::to_string(*centre.y) + "," +
                                std::to_string(kTravelMap) + "," +
-                               platform::cp1252ToUtf8(markerName(fields.name)) + "," +
-                               platform::cp1252ToUtf8(iconOf(fields.category)) + "," + colour +
-                               "," + std::to_string(kMarkerZoom));
+                               platform::cp1252ToUtf8(markerName(name)) + "," +
+                               platform::cp1252ToUtf8(iconOf(category)) + "," + colour + "," +
+                               std::to_string(kMarkerZoom));
     }
     return result;
 }
@@ -217,6 +222,17 @@ MarkerImport importMarkers(TravelState& state, const std::filesystem::path& prog
     }
     MarkerReading reading = readMarkers(*bytes);
     std::vector<LineRefusal> refused = std::move(reading.refusals);
+    // The places of this subsection by name and X and Y, those listed and those added.
+    std::set<std::tuple<std::string, int, int>> taken;
+    for (const auto& entry : state.ListFullMap) {
+        const LocationFields place = fieldsOfEntry(entry);
+        const MapCentre centre = mapCentreOf(place.x + "," + place.y);
+        if (platform::equalsIgnoringAsciiCase(place.category, kImportedCategory) &&
+            platform::equalsIgnoringAsciiCase(place.subsection, subsection) && centre.x &&
+            centre.y) {
+            taken.insert({place.name, *centre.x, *centre.y});
+        }
+    }
     std::vector<LocationFields> places;
     for (const auto& marker : reading.markers) {
         if (marker.map != kTravelMap) {
@@ -229,17 +245,7 @@ MarkerImport importMarkers(TravelState& state, const std::filesystem::path& prog
                                                 " lies outside the map"});
             continue;
         }
-        const auto samePlace = [&](const LocationFields& place) {
-            const MapCentre centre = mapCentreOf(place.x + "," + place.y);
-            return platform::equalsIgnoringAsciiCase(place.category, kImportedCategory) &&
-                   platform::equalsIgnoringAsciiCase(place.subsection, subsection) &&
-                   place.name == marker.name && centre.x && *centre.x == marker.x && centre.y &&
-                   *centre.y == marker.y;
-        };
-        const bool listed =
-            std::any_of(state.ListFullMap.begin(), state.ListFullMap.end(),
-                        [&](const std::string& entry) { return samePlace(fieldsOfEntry(entry)); });
-        if (listed || std::any_of(places.begin(), places.end(), samePlace)) {
+        if (!taken.insert({marker.name, marker.x, marker.y}).second) {
             ++result.alreadyThere;
             continue;
         }

@@ -14,6 +14,14 @@ QString title() {
     return fromCp1252(kDialogTitle);
 }
 
+// What a file or folder dialog gave: nothing when it was cancelled.
+std::optional<std::string> chosenPath(const QString& path) {
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return toCp1252(path);
+}
+
 // The boxes' texts end their lines with CR LF, as the program writes them; a
 // Qt label breaks at LF alone.
 QString shown(std::string_view text) {
@@ -53,32 +61,20 @@ std::optional<std::string> QtDialogs::input(std::string_view prompt, std::string
 }
 
 std::optional<std::string> QtDialogs::chooseFolder(std::string_view caption) {
-    const QString folder = QFileDialog::getExistingDirectory(parent_, fromCp1252(caption));
-    if (folder.isEmpty()) {
-        return std::nullopt;
-    }
-    return toCp1252(folder);
+    return chosenPath(QFileDialog::getExistingDirectory(parent_, fromCp1252(caption)));
 }
 
 std::optional<std::string> QtDialogs::chooseFile(std::string_view caption, std::string_view filter,
                                                  std::string_view initialPath) {
-    const QString file = QFileDialog::getOpenFileName(
-        parent_, fromCp1252(caption), fromCp1252(initialPath), fromCp1252(qtFileFilter(filter)));
-    if (file.isEmpty()) {
-        return std::nullopt;
-    }
-    return toCp1252(file);
+    return chosenPath(QFileDialog::getOpenFileName(
+        parent_, fromCp1252(caption), fromCp1252(initialPath), fromCp1252(qtFileFilter(filter))));
 }
 
 std::optional<std::string> QtDialogs::chooseSaveFile(std::string_view caption,
                                                      std::string_view filter,
                                                      std::string_view initialPath) {
-    const QString file = QFileDialog::getSaveFileName(
-        parent_, fromCp1252(caption), fromCp1252(initialPath), fromCp1252(qtFileFilter(filter)));
-    if (file.isEmpty()) {
-        return std::nullopt;
-    }
-    return toCp1252(file);
+    return chosenPath(QFileDialog::getSaveFileName(
+        parent_, fromCp1252(caption), fromCp1252(initialPath), fromCp1252(qtFileFilter(filter))));
 }
 
 }  // namespace kaj::platform

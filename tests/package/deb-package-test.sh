@@ -57,20 +57,9 @@ openbox >/dev/null 2>&1 &
 sleep 1
 WINEPREFIX="$work/demo/wine" QT_QPA_PLATFORM=xcb \
     "$build/tools/screenshots/kajscreens" "$work/demo" "$work/shots" >/dev/null
-place() {
-    awk -v picture="$1" -v key="$2" '$1 == picture && $2 == key { print $3, $4, $5, $6; exit }' \
-        "$work/shots/layout.txt"
-}
-click() {
-    local x y w h ox oy
-    read -r x y w h <<<"$(place "$2" "$3")"
-    [ -n "${h:-}" ] || fail "$3 is not in the layout"
-    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
-    read -r ox oy <<<"$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF }
-        /Absolute upper-left Y/ { y = $NF } END { print x, y }')"
-    xdotool mousemove --sync $((ox + x + w / 2)) $((oy + y + h / 2)) click 1
-    sleep 0.5
-}
+layout="$work/shots/layout.txt"
+# shellcheck source=../support/desktop-steps.sh
+. "$(dirname "$0")/../support/desktop-steps.sh"
 
 step "Kaj from the PATH with a fresh home"
 home="$work/home"
@@ -83,21 +72,7 @@ timeout 30 xdotool search --sync --onlyvisible --name '^Kajmar Console$' >/dev/n
     fail "Kaj showed no window"
 [ -d "$folder" ] || fail "the user's folder $folder was not made"
 [ "$(stat -c %a "$folder")" = 700 ] || fail "the user's folder is not its owner's alone"
-# The first start's messages ("Kaj.ini not found! ..." with where the folder is,
-# "KajMap.scp does not exist!") are answered until the main window alone shows.
-main=""
-for _ in $(seq 20); do
-    sleep 1
-    dialog=""
-    main=""
-    for id in $(xdotool search --onlyvisible --name '^Kajmar Console$'); do
-        width="$(xwininfo -id "$id" | awk '/Width:/ { print $2 }')"
-        if [ "$width" -lt 600 ]; then dialog="$id"; else main="$id"; fi
-    done
-    [ -z "$dialog" ] && [ -n "$main" ] && break
-    [ -n "$dialog" ] && xdotool windowactivate --sync "$dialog" key Return
-done
-[ -n "$main" ] || fail "the main window did not show"
+main="$(main_window_after_first_start)"
 for _ in $(seq 50); do # the progress window stays on top for its 2.5 s
     xdotool search --onlyvisible --name '^Kajmar Console - Loading$' >/dev/null || break
     sleep 0.2
@@ -117,12 +92,7 @@ done
 [ "$(cat "$work/keys.log" 2>/dev/null)" = $'\n.time' ] || fail "the client did not get .time"
 
 step "closing writes Kaj.ini into the user's folder, owner-only"
-xdotool windowactivate --sync "$main" key alt+F4
-for _ in $(seq 50); do
-    kill -0 "$kaj" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$kaj" 2>/dev/null && fail "Kaj did not end"
+close_console "$main" "$kaj"
 kaj=""
 [ -f "$folder/Kaj.ini" ] || fail "no Kaj.ini in $folder"
 [ "$(stat -c %a "$folder/Kaj.ini")" = 600 ] || fail "Kaj.ini is not its owner's alone"

@@ -23,6 +23,8 @@ cleanup() {
     [ -n "${KAJ_KEEP_PACKAGE_TEST:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
+# shellcheck source=../support/desktop-steps.sh
+. "$(dirname "$0")/../support/desktop-steps.sh"
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
@@ -59,27 +61,10 @@ step "Kaj.exe from Program Files keeps its files in the user's AppData"
 kaj=$!
 timeout 60 xdotool search --sync --onlyvisible --name '^Kajmar Console$' >/dev/null ||
     fail "Kaj.exe showed no window"
-main=""
-for _ in $(seq 20); do # the first start's messages, answered
-    sleep 1
-    dialog=""
-    main=""
-    for id in $(xdotool search --onlyvisible --name '^Kajmar Console$'); do
-        width="$(xwininfo -id "$id" | awk '/Width:/ { print $2 }')"
-        if [ "$width" -lt 600 ]; then dialog="$id"; else main="$id"; fi
-    done
-    [ -z "$dialog" ] && [ -n "$main" ] && break
-    [ -n "$dialog" ] && xdotool windowactivate --sync "$dialog" key Return
-done
-[ -n "$main" ] || fail "the main window did not show"
+main="$(main_window_after_first_start)"
 [ -d "$user_data" ] || fail "no folder under AppData"
 [ -e "$installed/Kaj.ini" ] && fail "Kaj.ini went into Program Files"
-xdotool windowactivate --sync "$main" key alt+F4
-for _ in $(seq 50); do
-    kill -0 "$kaj" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$kaj" 2>/dev/null && fail "Kaj.exe did not end"
+close_console "$main" "$kaj"
 [ -f "$user_data/Kaj.ini" ] || fail "no Kaj.ini under AppData"
 
 step "silent uninstall"

@@ -50,32 +50,14 @@ KAJ_WINEPREFIX="$WINEPREFIX" "$source_dir/tests/windows/wine-run.sh" \
     "$(windows_path "$work/shots")" >/dev/null
 layout="$work/shots/layout.txt"
 [ -s "$layout" ] || fail "the screenshots tool wrote no layout"
+# shellcheck source=../support/desktop-steps.sh
+. "$source_dir/tests/support/desktop-steps.sh"
 
-# The first line of the layout for a picture and a key: X Y WIDTH HEIGHT [TEXT].
-place() {
-    tr -d '\r' <"$layout" |
-        awk -v picture="$1" -v key="$2" '$1 == picture && $2 == key { $1 = ""; $2 = ""; print; exit }' |
-        sed 's/^ *//'
-}
 window_of() {
     local id
     id="$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1)" ||
         fail "no window titled $1"
     echo "$id"
-}
-origin_of() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-        END { print x, y }'
-}
-# Clicks the middle of KEY as PICTURE shows it, in the window WINDOW_ID.
-click() {
-    local window="$1" picture="$2" key="$3" x y w h ox oy
-    read -r x y w h _ <<<"$(place "$picture" "$key")" || true
-    [ -n "${h:-}" ] || fail "$key is not in the layout of $picture"
-    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-    read -r ox oy <<<"$(origin_of "$window")"
-    xdotool mousemove --sync $((ox + x + w / 2)) $((oy + y + h / 2)) click 1
-    sleep 0.5
 }
 # The pixels of KEY as the window shows them now, into FILE.
 capture() {
@@ -188,12 +170,7 @@ cmp -s "$demo/KajItems2.bak" "$work/KajItems2.before" || fail "KajItems2.bak is 
 grep -q $'\r$' "$demo/KajChar.scp" || fail "KajChar.scp was not written"
 
 step "closing the console writes Kaj.ini"
-xdotool windowactivate --sync "$main" key alt+F4
-for _ in $(seq 50); do
-    kill -0 "$kaj" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$kaj" 2>/dev/null && fail "Kaj.exe did not end"
+close_console "$main" "$kaj"
 cmp -s "$demo/Kaj.ini" "$work/Kaj.ini.before" && fail "Kaj.ini was not written"
 grep -q $'^CLIENTKIND=classic\r$' "$demo/Kaj.ini" || fail "Kaj.ini lacks what the console writes"
 echo "passed"

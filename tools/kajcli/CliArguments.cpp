@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "ClientFolder.h"
 #include "DeviceOrPipe.h"
 #include "PngWriter.h"
 #include "TextFile.h"
@@ -32,6 +33,13 @@ std::optional<std::int64_t> parseInteger(const std::string& text) {
     if (errno != 0 || end == text.c_str() || *end != '\0')
         return std::nullopt;
     return value;
+}
+
+std::filesystem::path clientFolderOf(const std::string& given) {
+    if (given.empty()) {
+        return controls::systemClientFolder();
+    }
+    return given;
 }
 
 bool parseSize(const std::string& text, int& width, int& height) {

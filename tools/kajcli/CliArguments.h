@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@ std::optional<std::int64_t> parseInteger(const std::string& text);
 bool parseSize(const std::string& text, int& width, int& height);
 // "RRGGBB" as a converted colour (blue * 65536 + green * 256 + red).
 std::optional<std::uint32_t> parseBackground(const std::string& text);
+// The client folder a --client option names, else the one the controls find.
+std::filesystem::path clientFolderOf(const std::string& given);
 // Writes the pixels (blue, green, red) as an 8-bit RGB PNG.
 bool writePng(const std::string& path, const std::uint8_t* bgr, int width, int height);
 

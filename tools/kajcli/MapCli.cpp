@@ -5,17 +5,10 @@
 #include <string>
 
 #include "CliArguments.h"
-#include "ClientFolder.h"
 #include "MapRenderer.h"
 
 namespace kaj::cli {
 namespace {
-
-std::filesystem::path clientFolder(const std::string& given) {
-    if (!given.empty())
-        return given;
-    return controls::systemClientFolder();
-}
 
 bool parseCentre(const std::string& text, std::int64_t& x, std::int64_t& y) {
     const std::size_t comma = text.find(',');
@@ -85,7 +78,7 @@ int runRenderMap(int argc, char** argv) {
         view.xCenter = static_cast<std::int16_t>(x);
         view.yCenter = static_cast<std::int16_t>(y);
     }
-    const auto renderer = terrain::MapRenderer::fromFolder(clientFolder(client));
+    const auto renderer = terrain::MapRenderer::fromFolder(clientFolderOf(client));
     controls::PixelBuffer buffer;
     if (!renderer.render(view, width, height, buffer)) {
         std::fprintf(stderr, "kajcli render-map: the map files cannot be opened in %s\n",
@@ -120,7 +113,7 @@ int runMapHeight(int argc, char** argv) {
         std::fprintf(stderr, "usage: kajcli map-height [--client DIR] X Y\n");
         return 2;
     }
-    const auto renderer = terrain::MapRenderer::fromFolder(clientFolder(client));
+    const auto renderer = terrain::MapRenderer::fromFolder(clientFolderOf(client));
     const auto clampToInt = [](std::int64_t v) {
         return static_cast<int>(std::clamp<std::int64_t>(v, -1, 1 << 20));
     };

@@ -6,7 +6,6 @@
 
 #include "ArtLibrary.h"
 #include "CliArguments.h"
-#include "ClientFolder.h"
 
 namespace kaj::cli {
 
@@ -48,12 +47,8 @@ int runRenderArt(int argc, char** argv) {
         std::fprintf(stderr, "kajcli render-art: --background takes RRGGBB\n");
         return 2;
     }
-    std::filesystem::path folder;
-    if (options.contains("client")) {
-        folder = options["client"];
-    } else {
-        folder = controls::systemClientFolder();
-    }
+    const std::filesystem::path folder =
+        clientFolderOf(options.contains("client") ? options["client"] : std::string());
 
     const auto library = glyph::ArtLibrary::fromFolder(folder);
     glyph::ArtProperties properties{static_cast<std::int16_t>(*type),

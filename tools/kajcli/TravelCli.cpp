@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "CliArguments.h"
-#include "ClientFolder.h"
 #include "LocationEdits.h"
 #include "MapRenderer.h"
 #include "OutputLine.h"
@@ -134,10 +133,7 @@ int runTravel(int argc, char** argv) {
             break;
         }
         case Change::ImportMarkers: {
-            const std::filesystem::path client = request->client.empty()
-                                                     ? controls::systemClientFolder()
-                                                     : std::filesystem::path(request->client);
-            const auto map = terrain::MapRenderer::fromFolder(client);
+            const auto map = terrain::MapRenderer::fromFolder(clientFolderOf(request->client));
             const auto imported = travel::importMarkers(
                 state, folder, request->markerFile,
                 [&map](int x, int y) { return static_cast<int>(map.mapHeight(x, y)); });

@@ -1,16 +1,16 @@
 #include "TravelPage.h"
 
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidgetItemIterator>
-
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QVBoxLayout>
+
 #include <algorithm>
 
 #include "CatalogueTreeView.h"
@@ -186,8 +186,8 @@ void TravelPage::tvwMap_NodeClick(QTreeWidgetItem* node) {
         const QSignalBlocker quiet(txtFilter);
         txtFilter->clear();
     }
-    ListLocation->clear();
     if (node == nullptr) {
+        ListLocation->clear();
         return;
     }
     const std::string key = toCp1252(node->data(0, Qt::UserRole).toString());
