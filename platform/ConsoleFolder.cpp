@@ -6,26 +6,6 @@
 
 namespace kaj::platform {
 
-std::filesystem::path perUserConsoleFolder(const ConsoleFolderSystem& system) {
-#ifdef _WIN32
-    const auto appData = system.variable("APPDATA");
-    const std::filesystem::path base =
-        appData && !appData->empty()
-            ? std::filesystem::path(std::u8string(appData->begin(), appData->end()))
-            : std::filesystem::path(".");
-    return base / "Kajmar Console";
-#else
-    // XDG says a relative XDG_CONFIG_HOME is to be ignored.
-    const auto configHome = system.variable("XDG_CONFIG_HOME");
-    if (configHome && !configHome->empty() && configHome->front() == '/') {
-        return std::filesystem::path(*configHome) / "kajmar-console";
-    }
-    const auto home = system.variable("HOME");
-    const std::filesystem::path base = home && !home->empty() ? *home : std::string(".");
-    return base / ".config" / "kajmar-console";
-#endif
-}
-
 ConsoleFolder chooseConsoleFolder(const std::filesystem::path& programFolder,
                                   const ConsoleFolderSystem& system) {
     ConsoleFolder chosen;

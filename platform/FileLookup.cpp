@@ -155,21 +155,11 @@ FolderListingScope::~FolderListingScope() {
 }
 
 std::vector<std::string> listNamesWithoutExtension(const std::filesystem::path& folder) {
+    const Listing fresh = listings == nullptr ? readListing(folder) : Listing{};
     std::vector<std::string> names;
-    if (listings != nullptr) {
-        for (const auto& entry : listingOf(folder)) {
-            if (entry.name.find('.') == std::string::npos) {
-                names.push_back(entry.name);
-            }
-        }
-    } else {
-        std::error_code error;
-        for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-             it.increment(error)) {
-            const std::string name = it->path().filename().string();
-            if (name.find('.') == std::string::npos) {
-                names.push_back(name);
-            }
+    for (const auto& entry : listings == nullptr ? fresh : listingOf(folder)) {
+        if (entry.name.find('.') == std::string::npos) {
+            names.push_back(entry.name);
         }
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {

@@ -4,6 +4,7 @@
 
 #include "AsciiCase.h"
 #include "TextFile.h"
+#include "TextRoutines.h"
 
 namespace kaj::catalogue {
 std::optional<std::vector<std::string>> readServerConfigLines(const std::filesystem::path& file) {
@@ -36,21 +37,17 @@ std::string deleteEvery(std::string_view text, std::string_view word) {
     return out;
 }
 
-std::string trimLeadingBlanks(std::string_view text) {
+std::string_view leadingBlanksTrimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string trimLeadingBlanks(std::string_view text) {
+    return std::string(leadingBlanksTrimmed(text));
 }
 
 std::vector<std::string_view> splitFields(std::string_view record) {
-    std::vector<std::string_view> fields;
-    std::size_t from = 0;
-    for (std::size_t bar = record.find('|'); bar != std::string_view::npos;
-         bar = record.find('|', from)) {
-        fields.push_back(record.substr(from, bar - from));
-        from = bar + 1;
-    }
-    fields.push_back(record.substr(from));
-    return fields;
+    return common::splitAt(record, '|');
 }
 
 std::string_view fieldOr(const std::vector<std::string_view>& fields, std::size_t n) {

@@ -3,13 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "ConfigText.h"
+
 namespace kaj::catalogue {
 namespace {
-
-std::string_view leadingBlanksTrimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
 
 void makeNodes(CatalogueTree& tree, const std::vector<std::string>& records, const char* root) {
     tree.addRoot(root, root, true);

@@ -20,8 +20,8 @@ std::string trimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::vector<std::string> splitAt(std::string_view text, char separator) {
-    std::vector<std::string> fields;
+std::vector<std::string_view> splitAt(std::string_view text, char separator) {
+    std::vector<std::string_view> fields;
     std::size_t start = 0;
     while (true) {
         const std::size_t end = text.find(separator, start);

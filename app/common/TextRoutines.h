@@ -12,7 +12,7 @@ std::string trimBlanks(std::string_view text);
 std::string toUpperAscii(std::string_view text);
 // The fields between separators, as many as there are (an empty text is one empty
 // field).
-std::vector<std::string> splitAt(std::string_view text, char separator);
+std::vector<std::string_view> splitAt(std::string_view text, char separator);
 
 // The value part of a line: after the first "=", else from the first blank on,
 // trimmed. A line with neither has no value.

@@ -14,7 +14,8 @@ std::string shardRecord(const ShardFields& f) {
 }
 
 std::vector<std::string> shardPieces(std::string_view record) {
-    return common::splitAt(record, '|');
+    const auto pieces = common::splitAt(record, '|');
+    return {pieces.begin(), pieces.end()};
 }
 
 std::optional<std::string> refusedShardField(const ShardFields& f) {

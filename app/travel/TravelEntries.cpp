@@ -3,15 +3,11 @@
 #include <algorithm>
 
 #include "AsciiCase.h"
+#include "ConfigText.h"
 #include "TextRoutines.h"
 
 namespace kaj::travel {
 namespace {
-
-std::string leftTrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
-}
 
 void addUnlessPresent(std::vector<std::string>& items, std::string text) {
     const bool present = std::any_of(items.begin(), items.end(), [&](const std::string& item) {
@@ -25,7 +21,8 @@ void addUnlessPresent(std::vector<std::string>& items, std::string text) {
 }  // namespace
 
 std::vector<std::string> splitEntry(std::string_view entry) {
-    return common::splitAt(entry, '|');
+    const auto fields = common::splitAt(entry, '|');
+    return {fields.begin(), fields.end()};
 }
 
 std::string joinEntry(const std::vector<std::string>& fields) {
@@ -114,9 +111,9 @@ void addComboItems(const std::vector<std::string>& entries, std::vector<std::str
                    std::vector<std::string>& subsections) {
     for (const auto& entry : entries) {
         const auto fields = splitEntry(entry);
-        addUnlessPresent(categories, leftTrimBlanks(fields[0]));
+        addUnlessPresent(categories, catalogue::trimLeadingBlanks(fields[0]));
         if (fields.size() > 1) {
-            addUnlessPresent(subsections, leftTrimBlanks(fields[1]));
+            addUnlessPresent(subsections, catalogue::trimLeadingBlanks(fields[1]));
         }
     }
 }

@@ -12,6 +12,17 @@ std::filesystem::path runningProgramFolder() {
     return error ? std::filesystem::current_path() : program.parent_path();
 }
 
+std::filesystem::path perUserConsoleFolder(const ConsoleFolderSystem& system) {
+    // XDG says a relative XDG_CONFIG_HOME is to be ignored.
+    const auto configHome = system.variable("XDG_CONFIG_HOME");
+    if (configHome && !configHome->empty() && configHome->front() == '/') {
+        return std::filesystem::path(*configHome) / "kajmar-console";
+    }
+    const auto home = system.variable("HOME");
+    const std::filesystem::path base = home && !home->empty() ? *home : std::string(".");
+    return base / ".config" / "kajmar-console";
+}
+
 ConsoleFolderSystem systemConsoleFolderSystem() {
     return {[](const char* name) -> std::optional<std::string> {
                 const char* value = std::getenv(name);

@@ -11,6 +11,15 @@ std::filesystem::path runningProgramFolder() {
     return std::filesystem::path(std::wstring(program, length)).parent_path();
 }
 
+std::filesystem::path perUserConsoleFolder(const ConsoleFolderSystem& system) {
+    const auto appData = system.variable("APPDATA");
+    const std::filesystem::path base =
+        appData && !appData->empty()
+            ? std::filesystem::path(std::u8string(appData->begin(), appData->end()))
+            : std::filesystem::path(".");
+    return base / "Kajmar Console";
+}
+
 ConsoleFolderSystem systemConsoleFolderSystem() {
     return {[](const char* name) -> std::optional<std::string> {
                 const std::wstring wide = utf8ToWide(name);
