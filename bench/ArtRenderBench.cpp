@@ -1,7 +1,10 @@
 // Each art kind rendered at 200 x 200, and all items of a 16,384-item art file,
-// beside the floor: opening the files and reading the same record bytes only.
+// beside the floor: opening the files and reading the same record bytes only. The
+// kinds today's client packs, read from its packages; and the opening of a package
+// of 0x14000 entries, as large as today's art package.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -9,7 +12,9 @@
 
 #include "ArtLibrary.h"
 #include "ClientDataWriter.h"
+#include "ClientPackage.h"
 #include "DataFile.h"
+#include "PackageWriter.h"
 
 namespace {
 
@@ -19,6 +24,15 @@ std::filesystem::path demoClient() {
     static const std::filesystem::path folder = [] {
         auto path = std::filesystem::temp_directory_path() / "kaj-bench-client";
         clientdata::writeClientData(path, {});
+        return path;
+    }();
+    return folder;
+}
+
+std::filesystem::path packedClient() {
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / "kaj-bench-packed-client";
+        clientdata::writeClientData(path, {.layout = clientdata::FileLayout::Packages});
         return path;
     }();
     return folder;
@@ -91,9 +105,13 @@ const Kind kKinds[] = {
     {glyph::kArtLights, 0, "light.mul", "lightidx.mul"},
 };
 
+// range(1): 0 the .mul files of old, 1 the packages of today's client (for the kinds
+// it packs: items, multis, whose items come from the art package, gumps, land and
+// character tests).
 void RenderKind(benchmark::State& state) {
     const Kind& kind = kKinds[state.range(0)];
-    const auto library = glyph::ArtLibrary::fromFolder(demoClient());
+    const auto library =
+        glyph::ArtLibrary::fromFolder(state.range(1) == 0 ? demoClient() : packedClient());
     controls::PixelBuffer buffer;
     buffer.resizeForBounds(200, 200);
     for (auto _ : state) {
@@ -103,7 +121,9 @@ void RenderKind(benchmark::State& state) {
     }
     state.SetLabel(glyph::artTypeName(kind.type));
 }
-BENCHMARK(RenderKind)->DenseRange(0, 7);
+BENCHMARK(RenderKind)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 7, 1), {0}})
+    ->ArgsProduct({{0, 2, 3, 4, 6}, {1}});
 
 // The floor of a kind: the same files opened and the same record read, nothing decoded.
 void ReadKind(benchmark::State& state) {
@@ -134,6 +154,41 @@ void RenderAllItems(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 0x4000);
 }
 BENCHMARK(RenderAllItems)->Unit(benchmark::kMillisecond);
+
+// A package of 0x14000 small entries, as many as today's art package holds.
+std::filesystem::path largePackage() {
+    static const std::filesystem::path file = [] {
+        auto path = std::filesystem::temp_directory_path() / "kaj-bench-large.uop";
+        clientdata::PackageWriter writer(5, 100);
+        for (std::uint32_t n = 0; n < 0x14000; ++n) {
+            char name[40];
+            std::snprintf(name, sizeof name, "build/artlegacymul/%08u.tga", n);
+            writer.add(name, std::vector<std::uint8_t>(16, static_cast<std::uint8_t>(n)));
+        }
+        writer.write(path);
+        return path;
+    }();
+    return file;
+}
+
+void OpenLargePackage(benchmark::State& state) {
+    const auto file = largePackage();
+    for (auto _ : state) {
+        auto package = controls::ClientPackage::open(file);
+        benchmark::DoNotOptimize(package->entryCount());
+    }
+}
+BENCHMARK(OpenLargePackage)->Unit(benchmark::kMillisecond);
+
+// The art control's creation on today's client folder: its packages opened.
+void OpenPackedLibrary(benchmark::State& state) {
+    const auto folder = packedClient();
+    for (auto _ : state) {
+        auto library = glyph::ArtLibrary::fromFolder(folder);
+        benchmark::DoNotOptimize(&library);
+    }
+}
+BENCHMARK(OpenPackedLibrary)->Unit(benchmark::kMillisecond);
 
 void ReadAllItems(benchmark::State& state) {
     const auto folder = manyItems();

@@ -2,7 +2,9 @@
 // strips, statics index strips and statics records read without being decoded. Then
 // views of a display's size, 1920 x 1080, at every zoom level, statics where the
 // control draws them: the first draw of a new renderer, and a pan by a quarter of
-// the view at a time, with what the renderer keeps between draws.
+// the view at a time, with what the renderer keeps between draws; each in the world
+// of the clients of old (map0.mul, 6144 cells across) and in today's (7168 cells,
+// from map0LegacyMUL.uop, and from map0.mul).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -30,6 +32,29 @@ std::filesystem::path generatedWorld() {
     return folder;
 }
 
+// The wide world of today's client, packed (form 1) or in a .mul file (form 2).
+std::filesystem::path wideWorld(bool packed) {
+    static const std::filesystem::path folders[2] = {
+        [] {
+            auto path = std::filesystem::temp_directory_path() / "kaj-bench-wide-world-mul";
+            if (!std::filesystem::exists(path / "map0.mul"))
+                clientdata::writeMapData(path, 3, {.width = 7168});
+            return path;
+        }(),
+        [] {
+            auto path = std::filesystem::temp_directory_path() / "kaj-bench-wide-world-uop";
+            if (!std::filesystem::exists(path / "map0LegacyMUL.uop"))
+                clientdata::writeMapData(
+                    path, 3, {.width = 7168, .layout = clientdata::FileLayout::Packages});
+            return path;
+        }()};
+    return folders[packed ? 1 : 0];
+}
+
+std::filesystem::path worldOfForm(std::int64_t form) {
+    return form == 0 ? generatedWorld() : wideWorld(form == 1);
+}
+
 // A view centred on a town, so that statics are there to read.
 terrain::MapView viewAt(int zoom, bool statics) {
     return terrain::MapView{static_cast<std::int16_t>(zoom), 192, 192, statics};
@@ -49,7 +74,8 @@ void ReadMap(benchmark::State& state) {
     const auto view = viewAt(static_cast<int>(state.range(0)), state.range(1) != 0);
     const bool statics = view.drawStatics && view.zoom >= -1;
     const auto z = terrain::zoomParameters(terrain::clampZoom(view.zoom));
-    const auto columns = terrain::visibleBlocks(view.xCenter, kWidth, terrain::kBlockColumns, z);
+    const auto columns =
+        terrain::visibleBlocks(view.xCenter, kWidth, terrain::kClassicBlockColumns, z);
     const auto rows = terrain::visibleBlocks(view.yCenter, kHeight, terrain::kBlockRows, z);
     const std::size_t blocks = static_cast<std::size_t>(rows.end - rows.first);
     std::vector<std::uint8_t> strip(blocks * 196);
@@ -100,19 +126,21 @@ BENCHMARK(ReadMap)->Apply(zoomLevels)->Unit(benchmark::kMicrosecond);
 constexpr int kDisplayWidth = 1920;
 constexpr int kDisplayHeight = 1080;
 
-terrain::MapView displayView(int zoom, int x) {
+terrain::MapView displayView(int zoom, int x, int worldWidth) {
     return terrain::MapView{static_cast<std::int16_t>(zoom), static_cast<std::int16_t>(x), 2048,
-                            zoom >= -1};
+                            zoom >= -1, worldWidth};
 }
 
 void FirstDrawDisplay(benchmark::State& state) {
     const int zoom = static_cast<int>(state.range(0));
+    const auto folder = worldOfForm(state.range(1));
     controls::PixelBuffer buffer;
     for (auto _ : state) {
         state.PauseTiming();
-        auto renderer = terrain::MapRenderer::fromFolder(generatedWorld());
+        auto renderer = terrain::MapRenderer::fromFolder(folder);
+        const int width = renderer.worldWidth();
         state.ResumeTiming();
-        renderer.render(displayView(zoom, 3072), kDisplayWidth, kDisplayHeight, buffer);
+        renderer.render(displayView(zoom, width / 2, width), kDisplayWidth, kDisplayHeight, buffer);
         benchmark::DoNotOptimize(buffer.bytes().data());
     }
 }
@@ -127,32 +155,37 @@ void PanDisplay(benchmark::State& state) {
     const int west = std::min(
         z.pixelsPerCell > 1 ? kDisplayWidth / 2 / z.pixelsPerCell : kDisplayWidth / 2 * z.scale,
         3072);
-    auto renderer = terrain::MapRenderer::fromFolder(generatedWorld());
+    auto renderer = terrain::MapRenderer::fromFolder(worldOfForm(state.range(1)));
+    const int width = renderer.worldWidth();
     controls::PixelBuffer buffer;
     int x = west;
-    renderer.render(displayView(zoom, x), kDisplayWidth, kDisplayHeight, buffer);
+    renderer.render(displayView(zoom, x, width), kDisplayWidth, kDisplayHeight, buffer);
     std::size_t kept = 0;
     for (auto _ : state) {
         x += quarter;
-        if (x >= terrain::kWorldWidth - west) {
+        if (x >= width - west) {
             state.PauseTiming();
             x = west;
-            renderer.render(displayView(zoom, x), kDisplayWidth, kDisplayHeight, buffer);
+            renderer.render(displayView(zoom, x, width), kDisplayWidth, kDisplayHeight, buffer);
             x += quarter;
             state.ResumeTiming();
         }
-        renderer.render(displayView(zoom, x), kDisplayWidth, kDisplayHeight, buffer);
+        renderer.render(displayView(zoom, x, width), kDisplayWidth, kDisplayHeight, buffer);
         benchmark::DoNotOptimize(buffer.bytes().data());
         kept = std::max(kept, renderer.keptBytes());
     }
     state.counters["kept_MiB"] = static_cast<double>(kept) / (1024.0 * 1024.0);
 }
 
+// form 0: the classic world from map0.mul; 1: the wide world from its package;
+// 2: the wide world from map0.mul.
 void displayZooms(benchmark::internal::Benchmark* b) {
-    for (int zoom = 8; zoom >= -4; --zoom) {
-        b->Arg(zoom);
+    for (int form = 0; form <= 2; ++form) {
+        for (int zoom = 8; zoom >= -4; --zoom) {
+            b->Args({zoom, form});
+        }
     }
-    b->ArgName("zoom");
+    b->ArgNames({"zoom", "form"});
 }
 
 BENCHMARK(FirstDrawDisplay)->Apply(displayZooms)->Unit(benchmark::kMillisecond);

@@ -6,8 +6,8 @@
 
 namespace kaj::platform {
 
-ConsoleFolder chooseConsoleFolder(const std::filesystem::path& programFolder,
-                                  const ConsoleFolderSystem& system) {
+ConsoleFolder findConsoleFolder(const std::filesystem::path& programFolder,
+                                const ConsoleFolderSystem& system) {
     ConsoleFolder chosen;
     if (findCaseInsensitive(programFolder, "Kaj.ini", EntryKind::File) &&
         system.writable(programFolder)) {
@@ -16,8 +16,14 @@ ConsoleFolder chooseConsoleFolder(const std::filesystem::path& programFolder,
         return chosen;
     }
     chosen.path = perUserConsoleFolder(system);
+    return chosen;
+}
+
+ConsoleFolder chooseConsoleFolder(const std::filesystem::path& programFolder,
+                                  const ConsoleFolderSystem& system) {
+    ConsoleFolder chosen = findConsoleFolder(programFolder, system);
     std::error_code error;
-    if (std::filesystem::is_directory(chosen.path, error)) {
+    if (chosen.portable || std::filesystem::is_directory(chosen.path, error)) {
         return chosen;
     }
     std::filesystem::create_directories(chosen.path, error);

@@ -32,6 +32,9 @@ ConsoleFolderSystem systemConsoleFolderSystem();
 // The user's own folder for the console's files, made or not.
 std::filesystem::path perUserConsoleFolder(const ConsoleFolderSystem& system);
 
+// Chooses the folder, making nothing: for reading what is there.
+ConsoleFolder findConsoleFolder(const std::filesystem::path& programFolder,
+                                const ConsoleFolderSystem& system);
 // Chooses the folder and, where it is the user's, makes it when missing.
 ConsoleFolder chooseConsoleFolder(const std::filesystem::path& programFolder,
                                   const ConsoleFolderSystem& system);

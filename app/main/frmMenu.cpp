@@ -8,6 +8,8 @@
 #include "ClientChooser.h"
 #include "CommandButtons.h"
 #include "CommandsPage.h"
+#include "ControlRegistry.h"
+#include "Cp1252.h"
 #include "FrmMessage.h"
 #include "FrmPackageManager.h"
 #include "LauncherPage.h"
@@ -90,14 +92,18 @@ void frmMenu::Form_Load() {
     // 1. Flags and catalogue defaults; 3. empty user-command slots.
     state_.resetForLoad();
 
-    // 2. The windows that live hidden beside the main window.
+    // 2. The windows that live hidden beside the main window; the map's once the
+    // settings name the client's folder.
     addLocation_ = std::make_unique<travel::frmAddLocation>();
-    map_ = std::make_unique<travel::frmMap>(services_.controlFolder);
-    travel_->attachWindows(map_.get(), addLocation_.get());
     commands_->createMessageWindow();
 
     // 4. The settings file.
     LoadIni();
+    controls::ControlRegistry::instance().setClientFolder(
+        platform::pathFromCp1252(state_.settings.uoPath));
+    map_ = std::make_unique<travel::frmMap>(services_.controlFolder);
+    travel_->attachWindows(map_.get(), addLocation_.get());
+    chkConfig6_Click();
 
     // 5. Saved positions (LoadIni has placed the main window).
     map_->move(state_.settings.position(WindowPosition::MapLeft) / common::kTwipsPerPixel,

@@ -23,8 +23,8 @@ constexpr std::array<const char*, 8> kColours = {"red",    "green",  "blue", "ye
                                                  "purple", "orange", "cyan", "white"};
 constexpr std::size_t kRefusalsShown = 20;
 
-bool onTheMap(int x, int y) {
-    return x >= 0 && y >= 0 && x < terrain::kWorldWidth && y < terrain::kWorldHeight;
+bool onTheMap(int x, int y, int mapWidth) {
+    return x >= 0 && y >= 0 && x < mapWidth && y < terrain::kWorldHeight;
 }
 
 std::string iconOf(std::string_view category) {
@@ -106,7 +106,7 @@ std::string LineRefusal::text() const {
     return "Line " + std::to_string(line) + ": " + reason;
 }
 
-MarkerExport markerLines(const std::vector<std::string>& entries) {
+MarkerExport markerLines(const std::vector<std::string>& entries, int mapWidth) {
     MarkerExport result;
     std::vector<std::string> categories;  // folded, in the order they first appear
     for (const auto& entry : entries) {
@@ -118,7 +118,7 @@ MarkerExport markerLines(const std::vector<std::string>& entries) {
         const std::string name = part(2);
         const std::string position = part(3);
         const MapCentre centre = mapCentreOf(position);
-        if (!centre.x || !centre.y || !onTheMap(*centre.x, *centre.y)) {
+        if (!centre.x || !centre.y || !onTheMap(*centre.x, *centre.y, mapWidth)) {
             result.leftOut.push_back(name + " (" + common::trimBlanks(position) + ")");
             continue;
         }
@@ -139,8 +139,8 @@ MarkerExport markerLines(const std::vector<std::string>& entries) {
 }
 
 MarkerFileOutcome exportMarkers(const std::vector<std::string>& entries,
-                                const std::filesystem::path& markerFile) {
-    const MarkerExport markers = markerLines(entries);
+                                const std::filesystem::path& markerFile, int mapWidth) {
+    const MarkerExport markers = markerLines(entries, mapWidth);
     const auto written = platform::writeTextLines(markerFile, markers.lines);
     if (!written.ok) {
         return {false, "The markers could not be written to " + markerFile.string() + " (" +
@@ -210,7 +210,8 @@ MarkerReading readMarkers(std::string_view bytes) {
 }
 
 MarkerImport importMarkers(TravelState& state, const std::filesystem::path& programFolder,
-                           const std::filesystem::path& markerFile, const HeightAt& heightAt) {
+                           const std::filesystem::path& markerFile, const HeightAt& heightAt,
+                           int mapWidth) {
     MarkerImport result;
     const std::u8string stem = markerFile.stem().u8string();
     const std::string subsection = platform::utf8ToCp1252(std::string(stem.begin(), stem.end()));
@@ -239,7 +240,7 @@ MarkerImport importMarkers(TravelState& state, const std::filesystem::path& prog
             ++result.otherMaps;
             continue;
         }
-        if (!onTheMap(marker.x, marker.y)) {
+        if (!onTheMap(marker.x, marker.y, mapWidth)) {
             refused.push_back({marker.line, std::to_string(marker.x) + "," +
                                                 std::to_string(marker.y) +
                                                 " lies outside the map"});

@@ -23,12 +23,12 @@ constexpr const char* kMarkerFileFilter = "Marker Files (*.csv;*.usr)|*.csv;*.us
 // category's icon (the category in lower case without blanks) and colour (one of
 // eight, taken in turn as categories first appear); commas, which would split a
 // field, become blanks in the name and go from the icon. A location whose position
-// does not name a cell of the map is left out, and told.
+// does not name a cell of the map, mapWidth cells wide, is left out, and told.
 struct MarkerExport {
     std::vector<std::string> lines;
     std::vector<std::string> leftOut;  // "NAME (POSITION)"
 };
-MarkerExport markerLines(const std::vector<std::string>& entries);
+MarkerExport markerLines(const std::vector<std::string>& entries, int mapWidth);
 
 // Writes the marker file whole, or leaves what was there.
 struct MarkerFileOutcome {
@@ -36,7 +36,7 @@ struct MarkerFileOutcome {
     std::string message;  // what was written or why not, for the user
 };
 MarkerFileOutcome exportMarkers(const std::vector<std::string>& entries,
-                                const std::filesystem::path& markerFile);
+                                const std::filesystem::path& markerFile, int mapWidth);
 
 // A marker as its line gives it, the name in the console's 8-bit text.
 struct WorldMapMarker {
@@ -65,9 +65,9 @@ using HeightAt = std::function<int(int x, int y)>;
 
 // Adds the markers of the map in use as places of the category "Imported", the
 // marker file's name (without extension) their subsection, Z the ground's altitude
-// there. A marker outside the map is refused; one whose name the subsection already
-// holds at the same X and Y is skipped. The travel file is written whole once,
-// and not at all when no marker is added.
+// there. A marker outside the map (mapWidth cells wide) is refused; one whose name the subsection
+// already holds at the same X and Y is skipped. The travel file is written whole once, and not at
+// all when no marker is added.
 struct MarkerImport {
     EditOutcome outcome;
     int added = 0;
@@ -77,6 +77,7 @@ struct MarkerImport {
     std::string message;                // the summary and every refusal, for the user
 };
 MarkerImport importMarkers(TravelState& state, const std::filesystem::path& programFolder,
-                           const std::filesystem::path& markerFile, const HeightAt& heightAt);
+                           const std::filesystem::path& markerFile, const HeightAt& heightAt,
+                           int mapWidth);
 
 }  // namespace kaj::travel

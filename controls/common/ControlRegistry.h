@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,8 +31,14 @@ class ControlRegistry {
     QWidget* create(const std::string& programId, QWidget* parent) const;
     std::vector<std::string> programIds() const;
 
+    // The client's folder as the host names it (its Setup), which the controls
+    // created from then on look in first; empty when the host names none.
+    void setClientFolder(std::filesystem::path folder) { clientFolder_ = std::move(folder); }
+    const std::filesystem::path& clientFolder() const { return clientFolder_; }
+
   private:
     std::vector<ControlClass> classes_;
+    std::filesystem::path clientFolder_;
 };
 
 constexpr const char* kCategorySafeForScripting = "Controls that are safely scriptable";

@@ -2,34 +2,29 @@
 
 #include "ArtDecoders.h"
 #include "ClientFolder.h"
-#include "DataFile.h"
 
 namespace kaj::glyph {
 
-using controls::DataFile;
 namespace {
 
-struct TypeFiles {
-    const char* data;
-    const char* index;
-};
-
-std::optional<TypeFiles> filesOf(std::int16_t type) {
+// The files of each type; items, land and character tests share art.mul.
+std::optional<RecordFiles> filesOf(std::int16_t type) {
     switch (type) {
         case kArtItems:
         case kArtLandscape:
         case kArtCharTests:
-            return TypeFiles{"art.mul", "artidx.mul"};
+            return RecordFiles{"art.mul", "artidx.mul", "artLegacyMUL.uop", "build/artlegacymul/"};
         case kArtNpcs:
-            return TypeFiles{"anim.mul", "anim.idx"};
+            return RecordFiles{"anim.mul", "anim.idx"};
         case kArtMultis:
-            return TypeFiles{"multi.mul", "multi.idx"};
+            return RecordFiles{"multi.mul", "multi.idx"};
         case kArtGumps:
-            return TypeFiles{"gumpart.mul", "gumpidx.mul"};
+            return RecordFiles{"gumpart.mul", "gumpidx.mul", "gumpartLegacyMUL.uop",
+                               "build/gumpartlegacymul/", true};
         case kArtTextures:
-            return TypeFiles{"texmaps.mul", "texidx.mul"};
+            return RecordFiles{"texmaps.mul", "texidx.mul"};
         case kArtLights:
-            return TypeFiles{"light.mul", "lightidx.mul"};
+            return RecordFiles{"light.mul", "lightidx.mul"};
         default:
             return std::nullopt;
     }
@@ -56,7 +51,8 @@ const char* artTypeName(int type) {
 std::optional<std::uint64_t> renderedIndex(std::int16_t type, std::uint32_t index) {
     switch (type) {
         case kArtItems:
-            return index < 0x4000 ? std::optional<std::uint64_t>(index + 0x4000ull) : std::nullopt;
+            return index <= kLastItem ? std::optional<std::uint64_t>(index + 0x4000ull)
+                                      : std::nullopt;
         case kArtNpcs:
             return index < 4096 ? std::optional<std::uint64_t>(bodyRecord(index)) : std::nullopt;
         case kArtMultis:
@@ -77,7 +73,13 @@ std::optional<std::uint64_t> renderedIndex(std::int16_t type, std::uint32_t inde
 }
 
 ArtLibrary::ArtLibrary(std::filesystem::path clientFolder, HueTable hues)
-    : folder_(std::move(clientFolder)), hues_(std::move(hues)) {}
+    : folder_(std::move(clientFolder)), hues_(std::move(hues)) {
+    for (int type = 0; type < kArtTypeCount; ++type) {
+        if (const auto files = filesOf(static_cast<std::int16_t>(type))) {
+            records_.emplace_back(folder_, *files);
+        }
+    }
+}
 
 ArtLibrary ArtLibrary::fromFolder(const std::filesystem::path& clientFolder) {
     ArtLibrary library(clientFolder, {});
@@ -89,19 +91,8 @@ std::filesystem::path ArtLibrary::file(const std::string& name) const {
     return controls::clientFile(folder_, name);
 }
 
-std::optional<ArtLibrary::LoadedRecord> ArtLibrary::readRecord(const char* dataFile,
-                                                               const char* indexFile,
-                                                               std::uint64_t n) const {
-    const auto data = DataFile::open(file(dataFile));
-    if (!data)
-        return std::nullopt;
-    const auto index = DataFile::open(file(indexFile));
-    if (!index)
-        return std::nullopt;
-    const auto record = index->indexRecord(n);
-    if (!record || record->offset == -1)
-        return std::nullopt;
-    return LoadedRecord{*record, data->recordBytes(*record)};
+const ArtRecords& ArtLibrary::recordsOf(std::int16_t type) const {
+    return records_.at(static_cast<std::size_t>(type));
 }
 
 void ArtLibrary::draw(ArtProperties& properties, controls::PixelBuffer& buffer,
@@ -117,14 +108,13 @@ void ArtLibrary::draw(ArtProperties& properties, controls::PixelBuffer& buffer,
 
 void ArtLibrary::render(std::int16_t type, std::uint64_t index, int dx, int dy, std::uint16_t hue,
                         controls::PixelBuffer& buffer) const {
-    const auto names = filesOf(type);
-    if (!names)
+    if (type < 0 || type >= kArtTypeCount)
         return;
     if (type == kArtMultis) {
         renderMulti(index, buffer);
         return;
     }
-    const auto record = readRecord(names->data, names->index, index);
+    const auto record = recordsOf(type).read(index);
     if (!record)
         return;
     RecordReader reader(record->bytes);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "DataFile.h"
+#include "ArtRecords.h"
 #include "HueTable.h"
 #include "PixelBuffer.h"
 
@@ -26,6 +26,8 @@ enum ArtType : std::int16_t {
 // The names of the types, in the order of the property page's list.
 const char* artTypeName(int type);
 constexpr int kArtTypeCount = 8;
+// Today's client numbers its items up to 0xFFFF; item n is art record 0x4000 + n.
+constexpr std::uint32_t kLastItem = 0xFFFF;
 
 // The index a picture is read from, or nothing when the property values lie
 // outside the type's range (then only the background shows).
@@ -55,20 +57,15 @@ class ArtLibrary {
 
     const HueTable& hues() const { return hues_; }
     std::filesystem::path file(const std::string& name) const;
+    // Where the pictures of a type (0 to 7) are read from.
+    const ArtRecords& recordsOf(std::int16_t type) const;
 
   private:
-    struct LoadedRecord {
-        controls::IndexRecord index;
-        std::vector<std::uint8_t> bytes;  // the part inside both its length and the file
-    };
-    // Record n of an index file with its data, or nothing when a file is missing or
-    // the entry is empty.
-    std::optional<LoadedRecord> readRecord(const char* dataFile, const char* indexFile,
-                                           std::uint64_t n) const;
     void renderMulti(std::uint64_t index, controls::PixelBuffer& buffer) const;
 
     std::filesystem::path folder_;
     HueTable hues_;
+    std::vector<ArtRecords> records_;  // by type
 };
 
 }  // namespace kaj::glyph

@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "ClientFolder.h"
+#include "ControlRegistry.h"
 
 namespace kaj::glyph {
 namespace {
@@ -37,7 +38,8 @@ short shiftCode(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 CGlyphViewCtrl::CGlyphViewCtrl(QWidget* parent) : ControlWidget(instances, parent) {
-    create(controls::systemClientFolder());
+    create(controls::chooseSystemClientFolder(controls::ControlRegistry::instance().clientFolder())
+               .folder);
 }
 
 CGlyphViewCtrl::CGlyphViewCtrl(const std::filesystem::path& clientFolder, QWidget* parent)

@@ -22,7 +22,7 @@ struct Component {
 }  // namespace
 
 void ArtLibrary::renderMulti(std::uint64_t index, controls::PixelBuffer& buffer) const {
-    const auto record = readRecord("multi.mul", "multi.idx", index);
+    const auto record = recordsOf(kArtMultis).read(index);
     if (!record)
         return;
     RecordReader reader(record->bytes);
@@ -56,19 +56,14 @@ void ArtLibrary::renderMulti(std::uint64_t index, controls::PixelBuffer& buffer)
         cell.insert(at, component);
     }
 
-    const auto artIndex = DataFile::open(file("artidx.mul"));
-    const auto art = DataFile::open(file("art.mul"));
-    if (!artIndex || !art)
-        return;
+    const ArtRecords& art = recordsOf(kArtItems);
     for (const auto& [position, cell] : cells) {
         for (const auto& component : cell) {
             const std::uint64_t itemIndex = component.item + 0x4000ull;
-            const auto itemRecord = artIndex->indexRecord(itemIndex);
-            if (!itemRecord || itemRecord->offset == -1)
+            const auto itemRecord = art.read(itemIndex);
+            if (!itemRecord)
                 continue;
-            const std::vector<std::uint8_t> head =
-                art->recordBytes({itemRecord->offset, std::min(itemRecord->length, 8), 0});
-            RecordReader size(head);
+            RecordReader size(itemRecord->bytes);
             size.skip(4);
             const auto width = size.u16();
             const auto height = size.u16();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "LittleEndian.h"
 #include "MapRenderer.h"
 
 namespace kaj::terrain {
@@ -10,13 +11,8 @@ namespace {
 constexpr std::uint64_t kStaticRecord = 7;
 constexpr std::uint64_t kIndexRecord = 12;
 
-std::uint16_t read16(const std::uint8_t* at) {
-    return static_cast<std::uint16_t>(at[0] | (at[1] << 8));
-}
-std::uint32_t read32(const std::uint8_t* at) {
-    return static_cast<std::uint32_t>(at[0]) | (static_cast<std::uint32_t>(at[1]) << 8) |
-           (static_cast<std::uint32_t>(at[2]) << 16) | (static_cast<std::uint32_t>(at[3]) << 24);
-}
+using controls::readLittle16;
+using controls::readLittle32;
 
 std::size_t levelOf(int samples, bool statics) {
     const int size = samples >= 8 ? 3 : samples >= 4 ? 2 : samples >= 2 ? 1 : 0;
@@ -29,7 +25,7 @@ void BlockColours::prepareColumn(int bx, int firstRow, int endRow, int samples,
                                  const MapFiles& files, const ColourTable& colours) {
     firstRow = std::max(firstRow, 0);
     endRow = std::min(endRow, kBlockRows);
-    if (bx < 0 || bx >= kBlockColumns || firstRow >= endRow) {
+    if (bx < 0 || bx >= files.blockColumns || firstRow >= endRow) {
         return;
     }
     auto& chunks = levels_[levelOf(samples, files.staticsIndex != nullptr)];
@@ -126,7 +122,7 @@ void BlockColours::fillRun(std::vector<std::unique_ptr<Chunk>>& chunks, int bx, 
                 StaticCell& cell = table_[sy * 8 + sx];
                 const auto altitude = static_cast<std::int8_t>(record[4]);
                 if (cell.block != tableBlock_ || altitude >= cell.altitude) {
-                    cell = {tableBlock_, altitude, read16(record)};
+                    cell = {tableBlock_, altitude, readLittle16(record)};
                     anyStatic = true;
                 }
             }
@@ -162,7 +158,7 @@ void BlockColours::sampleBlock(const std::uint8_t* blockCells, bool anyStatic,
         for (int i = 0; i < Samples; ++i) {
             const int cx = i * 8 / Samples;
             const std::uint8_t* cell = blockCells + (cy * 8 + cx) * 3;
-            std::uint32_t colour = colours.land(read16(cell));
+            std::uint32_t colour = colours.land(readLittle16(cell));
             if (anyStatic) {
                 const StaticCell& top = table_[static_cast<std::size_t>(cy * 8 + cx)];
                 if (top.block == tableBlock_ && top.altitude >= static_cast<std::int8_t>(cell[2])) {
@@ -199,8 +195,8 @@ void BlockColours::readStatics(int blocks, std::uint64_t firstBlock, const MapFi
     std::uint64_t spanEnd = 0;
     for (std::size_t b = 0; (b + 1) * kIndexRecord <= indexAvailable; ++b) {
         const std::uint8_t* entry = index_.data() + b * kIndexRecord;
-        const auto offset = static_cast<std::int32_t>(read32(entry));
-        const auto length = static_cast<std::int32_t>(read32(entry + 4));
+        const auto offset = static_cast<std::int32_t>(readLittle32(entry));
+        const auto length = static_cast<std::int32_t>(readLittle32(entry + 4));
         if (offset < 0 || length < static_cast<std::int32_t>(kStaticRecord) ||
             static_cast<std::uint64_t>(offset) >= dataSize) {
             continue;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "DataFile.h"
+#include "MapBlocks.h"
+#include "MapView.h"
 
 namespace kaj::terrain {
 
@@ -13,7 +15,8 @@ class ColourTable;
 
 // The map's files as one render reads them: statics only where they are drawn.
 struct MapFiles {
-    const controls::DataFile* map = nullptr;
+    const MapBlocks* map = nullptr;
+    int blockColumns = kClassicBlockColumns;
     const controls::DataFile* staticsIndex = nullptr;  // both or neither
     const controls::DataFile* staticsData = nullptr;
 };
@@ -46,8 +49,8 @@ class BlockColours {
     static constexpr int kChunkSide = 16;
 
   private:
-    static constexpr int kChunkColumns = 768 / kChunkSide;
-    static constexpr int kChunkRows = 512 / kChunkSide;
+    static constexpr int kChunkColumns = kWideBlockColumns / kChunkSide;
+    static constexpr int kChunkRows = kBlockRows / kChunkSide;
     static constexpr int kLevels = 8;  // a of 1, 2, 4, 8; statics or not
 
     struct Chunk {

@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "ClientFolder.h"
+#include "ControlRegistry.h"
 #include "ViewGeometry.h"
 
 namespace kaj::terrain {
@@ -31,7 +32,8 @@ int keyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 CTerrainViewCtrl::CTerrainViewCtrl(QWidget* parent) : ControlWidget(instances, parent) {
-    create(controls::systemClientFolder());
+    create(controls::chooseSystemClientFolder(controls::ControlRegistry::instance().clientFolder())
+               .folder);
 }
 
 CTerrainViewCtrl::CTerrainViewCtrl(const std::filesystem::path& clientFolder, QWidget* parent)
@@ -51,6 +53,7 @@ void CTerrainViewCtrl::create(const std::filesystem::path& clientFolder) {
     view_ = MapView{};
     modified_ = true;
     renderer_ = MapRenderer::fromFolder(clientFolder);
+    view_.worldWidth = renderer_.worldWidth();
     buildDispatch();
     markReady();
 }
@@ -117,6 +120,8 @@ void CTerrainViewCtrl::buildDispatch() {
     dispatch_.addMethod(dispid::kGetMapHeight, "GetMapHeight", 2, [this](Args& a) {
         return AutomationValue(GetMapHeight(toInt16(a[0]), toInt16(a[1])));
     });
+    dispatch_.addProperty(dispid::kMapWidth, "MapWidth",
+                          [this] { return AutomationValue(MapWidth()); }, {});
     dispatch_.addProperty(kDispReadyState, "ReadyState",
                           [this] { return AutomationValue(ReadyState()); }, {});
 }

@@ -13,7 +13,7 @@
 namespace kaj::terrain {
 
 // The map control: an overhead map of the world around a centre at one of thirteen
-// zoom levels. Hosts reach it through _DTerrainView (ids 1-16) and its mouse events.
+// zoom levels. Hosts reach it through _DTerrainView (ids 1-17) and its mouse events.
 class Q_DECL_EXPORT CTerrainViewCtrl : public controls::ControlWidget {
     Q_OBJECT
   public:
@@ -44,6 +44,8 @@ class Q_DECL_EXPORT CTerrainViewCtrl : public controls::ControlWidget {
     std::int16_t MapToCtrlX(std::int16_t x) const;
     std::int16_t MapToCtrlY(std::int16_t y) const;
     std::int16_t GetMapHeight(std::int16_t x, std::int16_t y) const;
+    // The world's width in cells: 7168 for today's client's map, else 6144.
+    std::int16_t MapWidth() const { return static_cast<std::int16_t>(view_.worldWidth); }
 
     void saveProperties(controls::PropertyBag& bag) const override;
     bool loadProperties(const controls::PropertyBag& bag) override;

@@ -57,8 +57,9 @@ std::optional<std::string> CTerrainViewPropPage::applyTo(CTerrainViewCtrl& contr
         long highest;
         const char* name;
     };
-    const Check checks[] = {
-        {x, 0, 6144, "X"}, {y, 0, 4096, "Y"}, {zoom, -32768, 32767, "Initial Zoom Level"}};
+    const Check checks[] = {{x, 0, control.MapWidth(), "X"},
+                            {y, 0, 4096, "Y"},
+                            {zoom, -32768, 32767, "Initial Zoom Level"}};
     for (const auto& check : checks) {
         const auto value = wholeNumber(check.box);
         if (!value || *value < check.lowest || *value > check.highest) {

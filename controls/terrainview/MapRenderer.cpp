@@ -8,18 +8,13 @@
 #include "ClientFolder.h"
 #include "Colour555.h"
 #include "DataFile.h"
+#include "LittleEndian.h"
+#include "MapBlocks.h"
 #include "ReadOnlyFile.h"
 
 namespace kaj::terrain {
-namespace {
 
-std::uint16_t read16(const std::uint8_t* at) {
-    return static_cast<std::uint16_t>(at[0] | (at[1] << 8));
-}
-
-}  // namespace
-
-ColourTable::ColourTable() : colours_(65536, 0) {}
+ColourTable::ColourTable() : colours_(kEntries, 0) {}
 
 ColourTable ColourTable::load(const std::filesystem::path& radarcol) {
     ColourTable table;
@@ -28,13 +23,13 @@ ColourTable ColourTable::load(const std::filesystem::path& radarcol) {
         return table;
     }
     std::vector<std::uint8_t> bytes(
-        static_cast<std::size_t>(std::min<std::uint64_t>(file->size(), 131072)), 0);
+        static_cast<std::size_t>(std::min<std::uint64_t>(file->size(), kEntries * 2)), 0);
     if (!file->readAt(0, bytes.data(), bytes.size())) {
         return table;
     }
     const std::size_t got = bytes.size() / 2;
     for (std::size_t i = 0; i < got; ++i) {
-        table.colours_[i] = controls::convertColour555(read16(&bytes[i * 2]));
+        table.colours_[i] = controls::convertColour555(controls::readLittle16(&bytes[i * 2]));
     }
     return table;
 }
@@ -47,6 +42,9 @@ MapRenderer::MapRenderer(std::filesystem::path clientFolder, ColourTable colours
 MapRenderer MapRenderer::fromFolder(const std::filesystem::path& clientFolder) {
     MapRenderer renderer(clientFolder, {});
     renderer.colours_ = ColourTable::load(renderer.file("radarcol.mul"));
+    if (const auto map = MapBlocks::open(clientFolder)) {
+        renderer.kept_->blockColumns = mapBlockColumns(map->size());
+    }
     return renderer;
 }
 
@@ -58,7 +56,7 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
                          controls::PixelBuffer& buffer) const {
     const std::int16_t zoom = clampZoom(view.zoom);
     const bool statics = view.drawStatics && zoom >= -1;
-    const auto map = controls::DataFile::open(file("map0.mul"));
+    const auto map = MapBlocks::open(folder_);
     if (!map)
         return false;
     std::optional<controls::DataFile> staticsIndex;
@@ -75,14 +73,15 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
         kept_->colours.clear();
         kept_->stamp = stamp;
     }
-    const MapFiles files{&*map, statics ? &*staticsIndex : nullptr,
+    kept_->blockColumns = mapBlockColumns(map->size());
+    const MapFiles files{&*map, kept_->blockColumns, statics ? &*staticsIndex : nullptr,
                          statics ? &*staticsData : nullptr};
 
     buffer.resizeForBounds(boundsWidth, boundsHeight);
     const int width = buffer.width();
     const int height = buffer.height();
     const ZoomParameters z = zoomParameters(zoom);
-    const BlockRange columns = visibleBlocks(view.xCenter, width, kBlockColumns, z);
+    const BlockRange columns = visibleBlocks(view.xCenter, width, kept_->blockColumns, z);
     const BlockRange rows = visibleBlocks(view.yCenter, height, kBlockRows, z);
     if (columns.end <= columns.first || rows.end <= rows.first)
         return true;
@@ -175,10 +174,12 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
 
 MapRenderer::FilesStamp MapRenderer::filesStamp() const {
     FilesStamp stamp;
+    std::vector<std::filesystem::path> paths = MapBlocks::candidateFiles(folder_);
+    paths.push_back(file("staidx0.mul"));
+    paths.push_back(file("statics0.mul"));
     std::size_t i = 0;
-    for (const char* name : {"map0.mul", "staidx0.mul", "statics0.mul"}) {
+    for (const auto& path : paths) {
         std::error_code error;
-        const auto path = file(name);
         stamp.sizes[i] = std::filesystem::file_size(path, error);
         stamp.times[i] = std::filesystem::last_write_time(path, error);
         ++i;
@@ -191,10 +192,10 @@ std::size_t MapRenderer::keptBytes() const {
 }
 
 std::int16_t MapRenderer::mapHeight(int x, int y) const {
-    if (x < 0 || y < 0 || x >= kWorldWidth || y >= kWorldHeight)
+    if (x < 0 || y < 0 || y >= kWorldHeight)
         return 0;
-    const auto map = controls::DataFile::open(file("map0.mul"));
-    if (!map)
+    const auto map = MapBlocks::open(folder_);
+    if (!map || x >= mapBlockColumns(map->size()) * 8)
         return 0;
     const std::uint64_t block =
         static_cast<std::uint64_t>(x / 8) * kBlockRows + static_cast<std::uint64_t>(y / 8);

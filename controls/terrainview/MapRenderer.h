@@ -12,15 +12,17 @@
 
 namespace kaj::terrain {
 
-// The radar colours: land tile t uses entry t, static n entry (n + 0x4000) mod 65536.
+// The radar colours: land tile t uses entry t, static n entry 0x4000 + n, for the
+// 0x4000 land tiles and 0x10000 objects of today's client. Entries past the end of
+// the file, an older client's shorter one, are black.
 class ColourTable {
   public:
+    static constexpr std::size_t kEntries = 0x4000 + 0x10000;
+
     ColourTable();  // all black
     static ColourTable load(const std::filesystem::path& radarcol);
     std::uint32_t land(std::uint16_t tile) const { return colours_[tile]; }
-    std::uint32_t staticObject(std::uint16_t object) const {
-        return colours_[static_cast<std::uint16_t>(object + 0x4000)];
-    }
+    std::uint32_t staticObject(std::uint16_t object) const { return colours_[0x4000u + object]; }
 
   private:
     std::vector<std::uint32_t> colours_;
@@ -38,6 +40,8 @@ class MapRenderer {
                 controls::PixelBuffer& buffer) const;
     // The altitude of a world cell; 0 outside the world or the file.
     std::int16_t mapHeight(int x, int y) const;
+    // The map's width in cells, 6144 or 7168, as its file was when last read.
+    int worldWidth() const { return kept_->blockColumns * 8; }
 
     std::filesystem::path file(const std::string& name) const;
     // What the colours kept between renders take; at most BlockColours' budget
@@ -47,13 +51,14 @@ class MapRenderer {
   private:
     // The map files' sizes and times of change, which tell the kept colours are old.
     struct FilesStamp {
-        std::array<std::uintmax_t, 3> sizes{};
-        std::array<std::filesystem::file_time_type, 3> times{};
+        std::array<std::uintmax_t, 4> sizes{};
+        std::array<std::filesystem::file_time_type, 4> times{};
         bool operator==(const FilesStamp&) const = default;
     };
     struct Kept {
         FilesStamp stamp;
         BlockColours colours;
+        int blockColumns = kClassicBlockColumns;
     };
     FilesStamp filesStamp() const;
 

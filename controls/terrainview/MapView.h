@@ -4,21 +4,33 @@
 
 namespace kaj::terrain {
 
-constexpr int kWorldWidth = 6144;
+// The first map is 4096 cells high, in 512 rows of 8 by 8 cell blocks, and as wide
+// as its file: 6144 cells (768 block columns) in the clients of old, 7168 (896) in
+// today's, whose map holds every block of the wider world.
 constexpr int kWorldHeight = 4096;
-constexpr int kBlockColumns = 768;
 constexpr int kBlockRows = 512;
-constexpr int kBlockCount = kBlockColumns * kBlockRows;
 constexpr int kBlockBytes = 196;
+constexpr int kClassicBlockColumns = 768;
+constexpr int kWideBlockColumns = 896;
+constexpr int kClassicWorldWidth = kClassicBlockColumns * 8;
+constexpr int kWideWorldWidth = kWideBlockColumns * 8;
+constexpr std::uint64_t kWideMapBytes =
+    static_cast<std::uint64_t>(kWideBlockColumns) * kBlockRows * kBlockBytes;
+// The block columns of a map of this many bytes.
+constexpr int mapBlockColumns(std::uint64_t mapBytes) {
+    return mapBytes >= kWideMapBytes ? kWideBlockColumns : kClassicBlockColumns;
+}
 constexpr std::int16_t kLowestZoom = -4;
 constexpr std::int16_t kHighestZoom = 8;
 
-// What the map shows: its centre, zoom level and whether statics cover the ground.
+// What the map shows: its centre, zoom level and whether statics cover the ground,
+// in a world as wide as the map that is drawn.
 struct MapView {
     std::int16_t zoom = 0;
     std::int16_t xCenter = 3072;
     std::int16_t yCenter = 2048;
     bool drawStatics = false;
+    int worldWidth = kClassicWorldWidth;
 };
 
 // The numbers a zoom level draws with: p pixels per cell side, a cells sampled per
@@ -38,8 +50,8 @@ struct BlockRange {
     int first;  // bx0 or by0
     int end;    // bx1 or by1
 };
-// centre: xCenter or yCenter; size: W or H; blocks: 768 or 512. Extended by one
-// block where the rule as written would leave the far edge of the control uncovered.
+// centre: xCenter or yCenter; size: W or H; blocks: the map's block columns or rows. Extended by
+// one block where the rule as written would leave the far edge of the control uncovered.
 BlockRange visibleBlocks(int centre, int size, int blocks, const ZoomParameters& zoom);
 
 }  // namespace kaj::terrain

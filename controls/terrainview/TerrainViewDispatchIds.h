@@ -22,6 +22,7 @@ enum : int {
     kMapToCtrlX,
     kMapToCtrlY,
     kGetMapHeight,
+    kMapWidth,  // read only: the world's width in cells
 };
 }  // namespace dispid
 

@@ -23,7 +23,7 @@ std::int16_t cellToControl(std::int16_t zoom, int viewCentre, int middle, std::i
 }
 
 bool setViewCentreX(MapView& view, std::int16_t x) {
-    if (x == view.xCenter || x < 0 || x >= kWorldWidth) {
+    if (x == view.xCenter || x < 0 || x >= view.worldWidth) {
         return false;
     }
     view.xCenter = x;
@@ -39,7 +39,7 @@ bool setViewCentreY(MapView& view, std::int16_t y) {
 }
 
 bool centreView(MapView& view, std::int16_t x, std::int16_t y) {
-    if ((x == view.xCenter && y == view.yCenter) || x < 0 || x >= kWorldWidth || y < 0 ||
+    if ((x == view.xCenter && y == view.yCenter) || x < 0 || x >= view.worldWidth || y < 0 ||
         y >= kWorldHeight) {
         return false;
     }
@@ -59,7 +59,7 @@ bool scrollView(MapView& view, std::int16_t direction, std::int16_t distance) {
     if (dx == 0 && dy == 0) {
         return false;
     }
-    view.xCenter = static_cast<std::int16_t>(std::clamp(view.xCenter + dx, 0, kWorldWidth - 1));
+    view.xCenter = static_cast<std::int16_t>(std::clamp(view.xCenter + dx, 0, view.worldWidth - 1));
     view.yCenter = static_cast<std::int16_t>(std::clamp(view.yCenter + dy, 0, kWorldHeight - 1));
     return true;
 }

@@ -126,7 +126,9 @@ TEST(HueTable, AppliesEveryWholeBlockAndDropsATrailingPart) {
 
 TEST(RenderedIndex, EveryTypeChecksItsRangeAndMapsItsIndex) {
     EXPECT_EQ(renderedIndex(kArtItems, 0x3FFF), 0x7FFFu);
-    EXPECT_FALSE(renderedIndex(kArtItems, 0x4000));
+    EXPECT_EQ(renderedIndex(kArtItems, 0x4000), 0x8000u);  // today's items run to 0xFFFF
+    EXPECT_EQ(renderedIndex(kArtItems, 0xFFFF), 0x13FFFu);
+    EXPECT_FALSE(renderedIndex(kArtItems, 0x10000));
     EXPECT_EQ(renderedIndex(kArtNpcs, 159), 17491u);
     EXPECT_EQ(renderedIndex(kArtNpcs, 160), 17601u);
     EXPECT_EQ(renderedIndex(kArtNpcs, 199), 21891u);

@@ -122,9 +122,9 @@ std::vector<std::uint8_t> referencePicture(ReferenceBlocks& reference, const Map
     const std::int16_t zoom = clampZoom(view.zoom);
     const bool statics = view.drawStatics && zoom >= -1;
     const auto z = zoomParameters(zoom);
-    const auto columns = visibleBlocks(view.xCenter, width, kBlockColumns, z);
+    const auto columns = visibleBlocks(view.xCenter, width, kClassicBlockColumns, z);
     const auto rows = visibleBlocks(view.yCenter, height, kBlockRows, z);
-    for (int bx = columns.first; bx < columns.end && bx < kBlockColumns; bx += z.blockStep) {
+    for (int bx = columns.first; bx < columns.end && bx < kClassicBlockColumns; bx += z.blockStep) {
         for (int by = rows.first; by < rows.end; by += z.blockStep) {
             for (int j = 0; j < z.samplesPerBlock; ++j) {
                 for (int i = 0; i < z.samplesPerBlock; ++i) {
@@ -199,9 +199,9 @@ TEST(MapCache, KeptColoursStayWithinTheirBudgetAndGoWhenTheFilesChange) {
 
     // A kept-colour store of a small budget keeps the last render's chunks at most.
     BlockColours small(std::size_t{1} << 20);
-    auto map = DataFile::open(folder / "map0.mul");
+    auto map = MapBlocks::open(folder.path());
     const ColourTable colours;
-    const MapFiles files{&*map, nullptr, nullptr};
+    const MapFiles files{&*map, kClassicBlockColumns, nullptr, nullptr};
     for (int bx = 0; bx < 768; bx += 16) {
         small.prepareColumn(bx, 100, 101, 8, files, colours);
         small.endRender();

@@ -48,7 +48,7 @@ TEST(ZoomParameters, EveryLevelHasItsPixelsSamplesStepAndScale) {
 
 TEST(VisibleBlocks, TheDefaultViewAndTheExtensionAtOddBlockCounts) {
     const auto zero = zoomParameters(0);
-    const auto columns = visibleBlocks(3072, 400, kBlockColumns, zero);
+    const auto columns = visibleBlocks(3072, 400, kClassicBlockColumns, zero);
     EXPECT_EQ(columns.first, 358);
     EXPECT_EQ(columns.end, 410);
     EXPECT_EQ(columns.edge, 359);
@@ -61,9 +61,9 @@ TEST(VisibleBlocks, TheDefaultViewAndTheExtensionAtOddBlockCounts) {
     EXPECT_EQ(tall.edge, 252);
     EXPECT_EQ(tall.end, 262);
     // Near the east edge the range ends at the map's end.
-    EXPECT_EQ(visibleBlocks(6143, 600, kBlockColumns, zoomParameters(3)).end, 768);
+    EXPECT_EQ(visibleBlocks(6143, 600, kClassicBlockColumns, zoomParameters(3)).end, 768);
     // At zoom -4 every second block of the whole map.
-    const auto far = visibleBlocks(3072, 800, kBlockColumns, zoomParameters(-4));
+    const auto far = visibleBlocks(3072, 800, kClassicBlockColumns, zoomParameters(-4));
     EXPECT_EQ(far.first, 0);
     EXPECT_EQ(far.end, 768);
 }

@@ -81,13 +81,13 @@ TEST(ViewGeometry, CentringAcceptsOnlyCellsOfTheWorldAndTellsWhetherItMoved) {
     EXPECT_FALSE(centreView(view, 100, 200));
     EXPECT_FALSE(centreView(view, -1, 10));
     EXPECT_FALSE(centreView(view, 10, kWorldHeight));
-    EXPECT_FALSE(centreView(view, kWorldWidth, 10));
-    EXPECT_TRUE(centreView(view, kWorldWidth - 1, kWorldHeight - 1));
-    EXPECT_EQ(view.xCenter, kWorldWidth - 1);
+    EXPECT_FALSE(centreView(view, kClassicWorldWidth, 10));
+    EXPECT_TRUE(centreView(view, kClassicWorldWidth - 1, kWorldHeight - 1));
+    EXPECT_EQ(view.xCenter, kClassicWorldWidth - 1);
 
     EXPECT_TRUE(setViewCentreX(view, 0));
     EXPECT_FALSE(setViewCentreX(view, 0));
-    EXPECT_FALSE(setViewCentreX(view, kWorldWidth));
+    EXPECT_FALSE(setViewCentreX(view, kClassicWorldWidth));
     EXPECT_TRUE(setViewCentreY(view, 0));
     EXPECT_FALSE(setViewCentreY(view, -5));
     EXPECT_EQ(view.xCenter, 0);

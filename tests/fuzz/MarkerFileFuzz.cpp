@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "FuzzFiles.h"
+#include "MapView.h"
 #include "TravelFile.h"
 #include "WorldMapMarkers.h"
 
@@ -24,14 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeFile(folder / "KajMap.scp", {});
     travel::TravelState state;
     travel::LoadMapScript(state, folder, [](std::string_view) {});
-    const auto imported = travel::importMarkers(state, folder, folder / "markers.csv",
-                                                [](int x, int y) { return (x ^ y) % 128; });
+    const auto imported = travel::importMarkers(
+        state, folder, folder / "markers.csv", [](int x, int y) { return (x ^ y) % 128; },
+        terrain::kWideWorldWidth);
     if (imported.added > 0 &&
         state.ListFullMap.size() != static_cast<std::size_t>(imported.added)) {
         std::abort();  // every marker added is in the list read back
     }
     std::string exported;
-    for (const auto& line : travel::markerLines(state.ListFullMap).lines) {
+    for (const auto& line :
+         travel::markerLines(state.ListFullMap, terrain::kWideWorldWidth).lines) {
         exported += line + "\r\n";
     }
     (void)travel::readMarkers(exported);

@@ -44,6 +44,23 @@ TEST(WineRegistry, PlainKeyServesWhenThereIsNoThirtyTwoBitView) {
               "C:\\windows\\msinfo32.exe");
 }
 
+TEST(WineRegistry, TodaysInstallerKeyReadsInEitherView) {
+    constexpr const char* kTodaysKey = "SOFTWARE\\Electronic Arts\\EA Games\\Ultima Online Classic";
+    TempFolder wow;
+    wow.write(
+        "system.reg",
+        "[Software\\\\Wow6432Node\\\\Electronic Arts\\\\EA Games\\\\Ultima Online Classic] 1\n"
+        "\"InstallDir\"=\"C:\\\\Program Files (x86)\\\\Electronic Arts\\\\Ultima Online "
+        "Classic\"\n");
+    EXPECT_EQ(WineRegistry(wow.path()).localMachineString(kTodaysKey, "InstallDir"),
+              "C:\\Program Files (x86)\\Electronic Arts\\Ultima Online Classic");
+    TempFolder plain;
+    plain.write("system.reg",
+                "[Software\\\\Electronic Arts\\\\EA Games\\\\Ultima Online Classic] 1\n"
+                "\"InstallDir\"=\"D:\\\\UO\"\n");
+    EXPECT_EQ(WineRegistry(plain.path()).localMachineString(kTodaysKey, "InstallDir"), "D:\\UO");
+}
+
 TEST(WineRegistry, ValuesUndoTheirEscapes) {
     EXPECT_EQ(parseRegStringValue(R"("A"="x\"y\\z\x00e9")", "a"), "x\"y\\z\xE9");
     EXPECT_FALSE(parseRegStringValue(R"("A"="unterminated)", "A").has_value());

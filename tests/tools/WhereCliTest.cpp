@@ -22,6 +22,10 @@ const char* const kProgramName = "kajcli";
 const std::string kBuiltProgram = KAJ_KAJCLI;
 #endif
 
+std::string firstLine(const std::string& printed) {
+    return printed.substr(0, printed.find('\n'));
+}
+
 TEST(WhereCli, TheUsersFolderUnlessAKajIniLiesBesideTheProgram) {
     TempFolder config;
     const QByteArray before = qgetenv(kUserFolderVariable);
@@ -30,7 +34,7 @@ TEST(WhereCli, TheUsersFolderUnlessAKajIniLiesBesideTheProgram) {
 
     std::string printed;
     EXPECT_EQ(runProgram({KAJ_KAJCLI, "where"}, nullptr, &printed), 0);
-    EXPECT_EQ(printed, users.string() + "\n");
+    EXPECT_EQ(firstLine(printed), users.string());
     EXPECT_TRUE(std::filesystem::is_directory(users));
 
     // travel without --dir: the travel file of that folder.
@@ -45,10 +49,18 @@ TEST(WhereCli, TheUsersFolderUnlessAKajIniLiesBesideTheProgram) {
     std::filesystem::copy_file(kBuiltProgram, copy);
     std::filesystem::permissions(copy, std::filesystem::perms::owner_all);
     EXPECT_EQ(runProgram({copy.string(), "where"}, nullptr, &printed), 0);
-    EXPECT_EQ(printed, users.string() + "\n");
+    EXPECT_EQ(firstLine(printed), users.string());
     portable.write("Kaj.ini", "");
     EXPECT_EQ(runProgram({copy.string(), "where"}, nullptr, &printed), 0);
-    EXPECT_EQ(printed, portable.path().string() + "\n");
+    EXPECT_EQ(firstLine(printed), portable.path().string());
+
+    // The client's folder: the Setup tab's Ultima Directory of that Kaj.ini when it
+    // names a folder.
+    TempFolder client;
+    portable.write("Kaj.ini", "UOPATH=" + client.path().string() + "\r\n");
+    EXPECT_EQ(runProgram({copy.string(), "where"}, nullptr, &printed), 0);
+    EXPECT_EQ(printed, portable.path().string() + "\nclient folder: " + client.path().string() +
+                           " (the Setup tab's Ultima Directory)\n");
 
     qputenv(kUserFolderVariable, before);
 }

@@ -32,7 +32,7 @@ TEST(MarkerExport, EachCategoryHasItsIconAndColourAndNamesLoseTheirCommas) {
         "Odd|S|Wordy|north,east,0",
         "Odd|S|Short|12",
     };
-    const auto exported = markerLines(entries);
+    const auto exported = markerLines(entries, terrain::kClassicWorldWidth);
     EXPECT_EQ(exported.lines, (Lines{
                                   "1434,1699,0,Bank  West,bigtowns,red,4",
                                   "10,20,0,Gate,bigtowns,red,4",
@@ -58,12 +58,14 @@ TEST(MarkerExport, TheFileIsWrittenWholeOrLeftAsItWas) {
     {
         platform::InjectedFileFault full(1, ENOSPC);
         full.onlyOf(platform::FileStep::Write);
-        const auto failed = exportMarkers(entries, folder / "markers.csv");
+        const auto failed =
+            exportMarkers(entries, folder / "markers.csv", terrain::kClassicWorldWidth);
         EXPECT_FALSE(failed.saved);
         EXPECT_NE(failed.message.find((folder / "markers.csv").string()), std::string::npos);
     }
     EXPECT_EQ(TempFolder::read(folder / "markers.csv"), "old\r\n");
-    const auto written = exportMarkers(entries, folder / "markers.csv");
+    const auto written =
+        exportMarkers(entries, folder / "markers.csv", terrain::kClassicWorldWidth);
     EXPECT_TRUE(written.saved);
     EXPECT_EQ(written.message,
               "1 travel location written to " + (folder / "markers.csv").string() + ".");
@@ -121,6 +123,7 @@ struct ImportFixture : ::testing::Test {
     const terrain::MapRenderer demoMap =
         terrain::MapRenderer::fromFolder(kaj::testing::generatedWorld<1>().path());
     const HeightAt heightAt = [this](int x, int y) { return demoMap.mapHeight(x, y); };
+    const int kMapWidth = demoMap.worldWidth();
 
     ImportFixture() {
         folder.write("KajMap.scp", original);
@@ -141,7 +144,8 @@ TEST_F(ImportFixture, MarkersOfTheMapComeInWithTheGroundsHeightAndTheRestIsTold)
                  "6144,10,0,Far East\n"
                  "10,-1,0,North of the World\n"
                  "short\n");
-    const auto imported = importMarkers(state, folder.path(), folder / "north.csv", heightAt);
+    const auto imported =
+        importMarkers(state, folder.path(), folder / "north.csv", heightAt, kMapWidth);
     EXPECT_TRUE(imported.outcome.saved);
     EXPECT_EQ(imported.added, 4);
     EXPECT_EQ(imported.alreadyThere, 2);
@@ -166,7 +170,8 @@ TEST_F(ImportFixture, MarkersOfTheMapComeInWithTheGroundsHeightAndTheRestIsTold)
     EXPECT_EQ(state.ListFullMap.size(), 5u);
 
     // Again: everything is there, and the file is not written.
-    const auto again = importMarkers(state, folder.path(), folder / "north.csv", heightAt);
+    const auto again =
+        importMarkers(state, folder.path(), folder / "north.csv", heightAt, kMapWidth);
     EXPECT_EQ(again.added, 0);
     EXPECT_EQ(again.alreadyThere, 6);
     EXPECT_FALSE(again.outcome.saved);
@@ -174,7 +179,8 @@ TEST_F(ImportFixture, MarkersOfTheMapComeInWithTheGroundsHeightAndTheRestIsTold)
 
 TEST_F(ImportFixture, NothingAcceptedOrAFailedWriteLeavesTheTravelFileAsItWas) {
     folder.write("bad.csv", "1,2\nx,1,0,Name\n");
-    const auto refused = importMarkers(state, folder.path(), folder / "bad.csv", heightAt);
+    const auto refused =
+        importMarkers(state, folder.path(), folder / "bad.csv", heightAt, kMapWidth);
     EXPECT_EQ(refused.added, 0);
     EXPECT_EQ(refused.message,
               "No marker of bad.csv was added; KajMap.scp is unchanged.\n\n2 lines refused:\n"
@@ -182,7 +188,8 @@ TEST_F(ImportFixture, NothingAcceptedOrAFailedWriteLeavesTheTravelFileAsItWas) {
               "Line 2: X \"x\" is not a whole number");
     EXPECT_EQ(file(), original);
 
-    const auto missing = importMarkers(state, folder.path(), folder / "none.csv", heightAt);
+    const auto missing =
+        importMarkers(state, folder.path(), folder / "none.csv", heightAt, kMapWidth);
     EXPECT_EQ(missing.added, 0);
     EXPECT_EQ(missing.outcome.refusal, (folder / "none.csv").string() + " could not be read.");
     EXPECT_EQ(file(), original);
@@ -191,7 +198,8 @@ TEST_F(ImportFixture, NothingAcceptedOrAFailedWriteLeavesTheTravelFileAsItWas) {
     {
         platform::InjectedFileFault full(1, ENOSPC);
         full.onlyOf(platform::FileStep::Write);
-        const auto failed = importMarkers(state, folder.path(), folder / "good.csv", heightAt);
+        const auto failed =
+            importMarkers(state, folder.path(), folder / "good.csv", heightAt, kMapWidth);
         EXPECT_EQ(failed.added, 0);
         EXPECT_FALSE(failed.outcome.saved);
         EXPECT_NE(failed.message.find("could not be saved"), std::string::npos);

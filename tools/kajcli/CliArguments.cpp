@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "ClientFolder.h"
+#include "ConsoleFolder.h"
+#include "Cp1252.h"
 #include "DeviceOrPipe.h"
+#include "KajSettings.h"
 #include "PngWriter.h"
 #include "TextFile.h"
 
@@ -35,11 +38,19 @@ std::optional<std::int64_t> parseInteger(const std::string& text) {
     return value;
 }
 
-std::filesystem::path clientFolderOf(const std::string& given) {
-    if (given.empty()) {
-        return controls::systemClientFolder();
+controls::ClientFolderChoice clientFolderChoiceOf(const std::string& given) {
+    if (!given.empty()) {
+        return {given, controls::ClientFolderSource::Given};
     }
-    return given;
+    const auto folder = platform::findConsoleFolder(platform::runningProgramFolder(),
+                                                    platform::systemConsoleFolderSystem());
+    console::ConsoleSettings settings;
+    console::loadIniFile(folder.path / "Kaj.ini", settings);
+    return controls::chooseSystemClientFolder(platform::pathFromCp1252(settings.uoPath));
+}
+
+std::filesystem::path clientFolderOf(const std::string& given) {
+    return clientFolderChoiceOf(given).folder;
 }
 
 bool parseSize(const std::string& text, int& width, int& height) {

@@ -70,15 +70,16 @@ int runRenderMap(int argc, char** argv) {
             "kajcli render-map: --center X,Y and --out FILE.png are needed; --size takes WxH\n");
         return 2;
     }
+    const auto renderer = terrain::MapRenderer::fromFolder(clientFolderOf(client));
     terrain::MapView view;
     view.zoom = terrain::clampZoom(static_cast<int>(zoom));
     view.drawStatics = statics;
+    view.worldWidth = renderer.worldWidth();
     // As the control's SetCenter: a centre outside the world is ignored.
-    if (x >= 0 && x < terrain::kWorldWidth && y >= 0 && y < terrain::kWorldHeight) {
+    if (x >= 0 && x < view.worldWidth && y >= 0 && y < terrain::kWorldHeight) {
         view.xCenter = static_cast<std::int16_t>(x);
         view.yCenter = static_cast<std::int16_t>(y);
     }
-    const auto renderer = terrain::MapRenderer::fromFolder(clientFolderOf(client));
     controls::PixelBuffer buffer;
     if (!renderer.render(view, width, height, buffer)) {
         std::fprintf(stderr, "kajcli render-map: the map files cannot be opened in %s\n",

@@ -1,29 +1,9 @@
 #include "PngWriter.h"
 
-#include <algorithm>
-#include <array>
+#include <zlib.h>
 
 namespace kaj::cli {
 namespace {
-
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) {
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            }
-            t[n] = c;
-        }
-        return t;
-    }();
-    crc = ~crc;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    }
-    return ~crc;
-}
 
 void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) {
@@ -37,32 +17,19 @@ void chunk(std::vector<std::uint8_t>& out, const char* type,
     const std::size_t start = out.size();
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data.begin(), data.end());
-    put32(out, crc32(out.data() + start, out.size() - start));
+    put32(out, static_cast<std::uint32_t>(
+                   crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
 }
 
-// A zlib stream of stored (uncompressed) deflate blocks.
-std::vector<std::uint8_t> zlibStored(const std::vector<std::uint8_t>& raw) {
-    std::vector<std::uint8_t> out = {0x78, 0x01};
-    std::size_t at = 0;
-    do {
-        const std::size_t length = std::min<std::size_t>(raw.size() - at, 65535);
-        const bool last = at + length == raw.size();
-        out.push_back(last ? 1 : 0);
-        out.push_back(static_cast<std::uint8_t>(length & 0xFF));
-        out.push_back(static_cast<std::uint8_t>(length >> 8));
-        out.push_back(static_cast<std::uint8_t>(~length & 0xFF));
-        out.push_back(static_cast<std::uint8_t>((~length >> 8) & 0xFF));
-        out.insert(out.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                   raw.begin() + static_cast<std::ptrdiff_t>(at + length));
-        at += length;
-    } while (at < raw.size());
-    std::uint32_t a = 1;
-    std::uint32_t b = 0;
-    for (std::uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
+// The image data as one zlib stream.
+std::vector<std::uint8_t> deflated(const std::vector<std::uint8_t>& raw) {
+    uLongf length = compressBound(static_cast<uLong>(raw.size()));
+    std::vector<std::uint8_t> out(length);
+    if (compress2(out.data(), &length, raw.data(), static_cast<uLong>(raw.size()),
+                  Z_DEFAULT_COMPRESSION) != Z_OK) {
+        return {};
     }
-    put32(out, (b << 16) | a);
+    out.resize(length);
     return out;
 }
 
@@ -83,7 +50,7 @@ std::vector<std::uint8_t> encodePng(const std::uint8_t* rgb, int width, int heig
         const std::uint8_t* row = rgb + static_cast<std::size_t>(y) * rowBytes;
         raw.insert(raw.end(), row, row + rowBytes);
     }
-    chunk(out, "IDAT", zlibStored(raw));
+    chunk(out, "IDAT", deflated(raw));
     chunk(out, "IEND", {});
     return out;
 }

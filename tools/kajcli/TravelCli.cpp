@@ -125,7 +125,9 @@ int runTravel(int argc, char** argv) {
             outcome = travel::removeLocation(state, folder, request->index);
             break;
         case Change::ExportMarkers: {
-            const auto exported = travel::exportMarkers(state.ListFullMap, request->markerFile);
+            const auto map = terrain::MapRenderer::fromFolder(clientFolderOf(request->client));
+            const auto exported =
+                travel::exportMarkers(state.ListFullMap, request->markerFile, map.worldWidth());
             writeLine(stderr, exported.message);
             if (!exported.saved) {
                 return 1;
@@ -136,7 +138,8 @@ int runTravel(int argc, char** argv) {
             const auto map = terrain::MapRenderer::fromFolder(clientFolderOf(request->client));
             const auto imported = travel::importMarkers(
                 state, folder, request->markerFile,
-                [&map](int x, int y) { return static_cast<int>(map.mapHeight(x, y)); });
+                [&map](int x, int y) { return static_cast<int>(map.mapHeight(x, y)); },
+                map.worldWidth());
             writeLine(stderr, imported.message);
             // Unreadable, unwritable, or nothing added while lines were refused.
             if (!imported.outcome.refusal.empty() ||

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "CliArguments.h"
 #include "ConsoleFolder.h"
 #include "OutputLine.h"
 
@@ -18,6 +19,12 @@ int runWhere(int argc, char**) {
     }
     const auto folder = platform::chooseConsoleFolder(platform::runningProgramFolder());
     writeLine(stdout, folder.path.string());
+    const auto client = clientFolderChoiceOf({});
+    writeLine(stdout, "client folder: " +
+                          (client.source == controls::ClientFolderSource::Nowhere
+                               ? std::string("none")
+                               : client.folder.string()) +
+                          " (" + controls::describeClientFolderSource(client.source) + ")");
     if (!folder.problem.empty()) {
         writeLine(stderr, platform::newConsoleFolderNote(folder));
         return 1;

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <stdexcept>
 #include <vector>
+
+#include "PackageWriter.h"
 
 namespace kaj::clientdata {
 namespace {
@@ -65,6 +68,37 @@ class MulPair {
         std::ofstream(indexPath, std::ios::binary)
             .write(reinterpret_cast<const char*>(index.data()),
                    static_cast<std::streamsize>(index.size()));
+    }
+
+    // The same records as a package's entries, named after their numbers; a gump's
+    // entry starts with the width and height its index record's extra field holds.
+    struct PackageNaming {
+        const char* folder;                         // "build/artlegacymul/"
+        bool sizeInData = false;                    // gumps
+        std::vector<std::size_t> sevenDigits = {};  // records named with seven digits
+    };
+    void writePackage(const std::filesystem::path& path, const PackageNaming& naming,
+                      std::uint32_t seed) const {
+        PackageWriter package(seed);
+        for (std::size_t n = 0; n < index_.size(); ++n) {
+            const Entry& entry = index_[n];
+            if (entry.offset < 0) {
+                continue;
+            }
+            Bytes data;
+            if (naming.sizeInData) {
+                put32(data, entry.extra >> 16);
+                put32(data, entry.extra & 0xFFFF);
+            }
+            const auto first = data_.begin() + entry.offset;
+            data.insert(data.end(), first, first + std::max(entry.length, 0));
+            const bool seven = std::find(naming.sevenDigits.begin(), naming.sevenDigits.end(), n) !=
+                               naming.sevenDigits.end();
+            char number[16];
+            std::snprintf(number, sizeof number, seven ? "%07zu" : "%08zu", n);
+            package.add(std::string(naming.folder) + number + ".tga", std::move(data));
+        }
+        package.write(path);
     }
 
   private:
@@ -244,7 +278,7 @@ void writeClientData(const std::filesystem::path& folder, const ClientDataOption
     Random random(options.seed);
 
     // Art: land, items, character tests.
-    MulPair art(0x8000 + 20400);
+    MulPair art(0x4000 + 0x10000);
     for (int land = 0; land < 16; ++land)
         art.add(static_cast<std::size_t>(land), landTile(random, land == 3));
     art.addCut(16, landTile(random), 100);
@@ -303,7 +337,17 @@ void writeClientData(const std::filesystem::path& folder, const ClientDataOption
     art.add(0x4000 + 0x3FFF, itemArt(10, 10, solid(10, 10, random)));
     for (int test : {0, 1, 2, 3, 20399})
         art.add(0x8000 + static_cast<std::size_t>(test), itemArt(12, 12, solid(12, 12, random)));
-    art.write(folder / "art.mul", folder / "artidx.mul");
+    int side = 14;
+    for (std::size_t item : {0x4010u, 0x8123u, 0xC000u, 0xFFFFu}) {
+        art.add(0x4000 + item, itemArt(side, side, solid(side, side, random)));
+        side += 2;
+    }
+    const bool packed = options.layout == FileLayout::Packages;
+    if (packed) {
+        art.writePackage(folder / "artLegacyMUL.uop", {"build/artlegacymul/"}, options.seed);
+    } else {
+        art.write(folder / "art.mul", folder / "artidx.mul");
+    }
 
     // Creatures.
     MulPair anim(35200);
@@ -358,7 +402,12 @@ void writeClientData(const std::filesystem::path& folder, const ClientDataOption
     gumps.add(2, gump(5000, 10, random, &extra), extra);
     Bytes g3 = gump(40, 30, random, &extra);
     gumps.addCut(3, g3, g3.size() / 3, extra);
-    gumps.write(folder / "gumpart.mul", folder / "gumpidx.mul");
+    if (packed) {
+        gumps.writePackage(folder / "gumpartLegacyMUL.uop",
+                           {"build/gumpartlegacymul/", true, {1, 3}}, options.seed + 1);
+    } else {
+        gumps.write(folder / "gumpart.mul", folder / "gumpidx.mul");
+    }
 
     // Textures.
     MulPair textures(8);
@@ -431,6 +480,7 @@ constexpr std::uint16_t kFloor = 0x0519;
 constexpr std::uint16_t kWall = 0x0064;
 constexpr std::uint16_t kRoof = 0x05B0;
 constexpr std::uint16_t kCellar = 0x0A50;
+constexpr std::uint16_t kBanner = 0xC350;
 
 std::uint32_t latticeValue(std::uint32_t seed, int x, int y) {
     std::uint32_t h = seed * 0x9E3779B1u ^ static_cast<std::uint32_t>(x) * 0x85EBCA77u ^
@@ -482,15 +532,23 @@ WorldCell generatedCell(std::uint32_t seed, int x, int y) {
     return {static_cast<std::uint16_t>(kGrass + (x * 7 + y * 3) % 3), altitude};
 }
 
-void writeMapData(const std::filesystem::path& folder, std::uint32_t seed) {
+void writeMapData(const std::filesystem::path& folder, std::uint32_t seed,
+                  const MapDataOptions& options) {
     std::filesystem::create_directories(folder);
-    std::ofstream map(folder / "map0.mul", std::ios::binary);
+    const bool wide = options.width > 6144;
+    const int blockColumns = wide ? 896 : 768;
+    const bool packed = options.layout == FileLayout::Packages;
+    std::ofstream map;
+    if (!packed) {
+        map.open(folder / "map0.mul", std::ios::binary);
+    }
+    Bytes packedMap;
     Bytes index;
-    index.reserve(static_cast<std::size_t>(768) * 512 * 12);
+    index.reserve(static_cast<std::size_t>(blockColumns) * 512 * 12);
     Bytes statics;
     Bytes block;
     Bytes records;
-    for (int bx = 0; bx < 768; ++bx) {
+    for (int bx = 0; bx < blockColumns; ++bx) {
         Bytes column;
         column.reserve(512 * 196);
         for (int by = 0; by < 512; ++by) {
@@ -527,6 +585,8 @@ void writeMapData(const std::filesystem::path& folder, std::uint32_t seed) {
                         }
                         if (x % 384 == 170 && y % 384 == 170)
                             addStatic(kCellar, cell.altitude - 5);
+                        if (wide && house && x % 16 == 6 && y % 16 == 6)
+                            addStatic(kBanner, cell.altitude + 30);
                     } else if (cell.tile == kForest && (x * 13 + y * 7) % 5 == 0) {
                         addStatic(static_cast<std::uint16_t>(kTree + (x + y) % 3), cell.altitude);
                     }
@@ -542,17 +602,35 @@ void writeMapData(const std::filesystem::path& folder, std::uint32_t seed) {
             }
             put32(index, 0);
         }
-        map.write(reinterpret_cast<const char*>(column.data()),
-                  static_cast<std::streamsize>(column.size()));
+        if (packed) {
+            packedMap.insert(packedMap.end(), column.begin(), column.end());
+        } else {
+            map.write(reinterpret_cast<const char*>(column.data()),
+                      static_cast<std::streamsize>(column.size()));
+        }
     }
-    if (!map)
+    if (packed) {
+        // Entry k holds blocks 4096 k to 4096 k + 4095, stored plain as the client's are.
+        PackageWriter package(seed);
+        package.storeAllPlain();
+        constexpr std::size_t kEntryBytes = std::size_t{4096} * 196;
+        for (std::size_t at = 0, k = 0; at < packedMap.size(); at += kEntryBytes, ++k) {
+            char name[48];
+            std::snprintf(name, sizeof name, "build/map0legacymul/%08zu.dat", k);
+            const auto first = packedMap.begin() + static_cast<std::ptrdiff_t>(at);
+            package.add(name, Bytes(first, first + static_cast<std::ptrdiff_t>(std::min(
+                                                       kEntryBytes, packedMap.size() - at))));
+        }
+        package.write(folder / "map0LegacyMUL.uop");
+    } else if (!map) {
         throw std::runtime_error("cannot write " + (folder / "map0.mul").string());
+    }
     writeFile(folder / "staidx0.mul", index);
     writeFile(folder / "statics0.mul", statics);
 
     Random random(seed);
     Bytes radar;
-    for (int entry = 0; entry < 65536; ++entry)
+    for (int entry = 0; entry < (wide ? 0x14000 : 0x10000); ++entry)
         put16(radar, random.colour());
     auto colour = [&](std::uint32_t entry, std::uint16_t value) {
         radar[entry * 2] = static_cast<std::uint8_t>(value);
@@ -575,11 +653,13 @@ void writeMapData(const std::filesystem::path& folder, std::uint32_t seed) {
     for (int i = 0; i < 3; ++i)
         colour(0x4000 + kRoof + static_cast<std::uint32_t>(i), rgb(22 + i * 3, 4, 3));
     colour(0x4000 + kCellar, rgb(31, 0, 31));
+    if (wide)
+        colour(0x4000 + kBanner, rgb(31, 31, 0));
     writeFile(folder / "radarcol.mul", radar);
 }
 
-void writeWinePrefix(const std::filesystem::path& prefix,
-                     const std::filesystem::path& clientFolder) {
+void writeWinePrefix(const std::filesystem::path& prefix, const std::filesystem::path& clientFolder,
+                     InstallKey key) {
     std::filesystem::create_directories(prefix / "dosdevices");
     const auto link = prefix / "dosdevices" / "z:";
     std::error_code ignored;
@@ -597,8 +677,15 @@ void writeWinePrefix(const std::filesystem::path& prefix,
     if (!escaped.ends_with("\\\\"))
         escaped += "\\\\";
     std::ofstream out(prefix / "system.reg", std::ios::binary);
-    out << "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win32\n\n"
-        << "[Software\\\\Origin Worlds Online\\\\Ultima Online\\\\1.0] 1700000000\n"
+    out << "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch="
+        << (key == InstallKey::Todays ? "win64" : "win32") << "\n\n";
+    if (key == InstallKey::Todays) {
+        out << "[Software\\\\Wow6432Node\\\\Electronic Arts\\\\EA Games\\\\Ultima Online "
+               "Classic] 1700000000\n"
+            << "\"InstallDir\"=\"" << escaped << "\"\n";
+        return;
+    }
+    out << "[Software\\\\Origin Worlds Online\\\\Ultima Online\\\\1.0] 1700000000\n"
         << "\"ExePath\"=\"" << escaped << "client.exe\"\n";
 }
 

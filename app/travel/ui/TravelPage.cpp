@@ -17,6 +17,7 @@
 #include "Cp1252.h"
 #include "LayoutHelpers.h"
 #include "LocationEdits.h"
+#include "MapView.h"
 #include "PositionText.h"
 #include "QtText.h"
 #include "TravelFile.h"
@@ -217,13 +218,18 @@ void TravelPage::txtFilter_Change() {
     showPlaces(placesNamedLike(host_.travel().ListFullMap, text));
 }
 
+int TravelPage::mapWidth() const {
+    return map_ != nullptr ? map_->mapWidth() : terrain::kClassicWorldWidth;
+}
+
 void TravelPage::cmdExportMarkers_Click() {
     const auto chosen = host_.dialogs().chooseSaveFile(
         "Export markers", kMarkerFileFilter, (host_.programFolder() / "KajMarkers.csv").string());
     if (!chosen || chosen->empty()) {
         return;
     }
-    host_.dialogs().message(exportMarkers(host_.travel().ListFullMap, pathOf(*chosen)).message);
+    host_.dialogs().message(
+        exportMarkers(host_.travel().ListFullMap, pathOf(*chosen), mapWidth()).message);
 }
 
 void TravelPage::cmdImportMarkers_Click() {
@@ -232,11 +238,13 @@ void TravelPage::cmdImportMarkers_Click() {
     if (!chosen || chosen->empty()) {
         return;
     }
-    const auto imported =
-        importMarkers(host_.travel(), host_.programFolder(), pathOf(*chosen), [this](int x, int y) {
+    const auto imported = importMarkers(
+        host_.travel(), host_.programFolder(), pathOf(*chosen),
+        [this](int x, int y) {
             return map_ != nullptr ? map_->mapHeight(static_cast<short>(x), static_cast<short>(y))
                                    : 0;
-        });
+        },
+        mapWidth());
     if (imported.outcome.reloaded) {
         showTree();
     }

@@ -75,6 +75,8 @@ class TravelPage : public QWidget {
     void showOutcome(const std::string& refusal);
     void openAddLocation();
     void closeAddLocation();
+    // The width of the map the places lie on, as the map window's control reads it.
+    int mapWidth() const;
 
     TravelHost& host_;
     frmMap* map_ = nullptr;

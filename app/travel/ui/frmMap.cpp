@@ -7,6 +7,7 @@
 
 #include "ControlMouseEvents.h"
 #include "HostedControl.h"
+#include "MapView.h"
 #include "TerrainViewDispatchIds.h"
 #include "Twips.h"
 
@@ -88,6 +89,11 @@ void frmMap::centreOn(const MapCentre& centre) {
 short frmMap::call(int dispatchId, const std::vector<short>& arguments) const {
     const auto done = terrainView_->invoke(dispatchId, arguments);
     return static_cast<short>(done && done->result ? *done->result : 0);
+}
+
+int frmMap::mapWidth() const {
+    const auto width = terrainView_->get(dispid::kMapWidth);
+    return width && *width > 0 ? *width : terrain::kClassicWorldWidth;
 }
 
 short frmMap::mapHeight(short x, short y) const {

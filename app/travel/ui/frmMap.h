@@ -37,6 +37,8 @@ class frmMap : public QWidget {
     void centreOn(const MapCentre& centre);
     // The ground's altitude at a world cell, as the map control reads it.
     short mapHeight(short x, short y) const;
+    // The world's width in cells as the map control reads it from the client's map.
+    int mapWidth() const;
 
     // Positions arrive in twips, as the control's container delivers them.
     void TerrainView1_MouseDown(short button, short shift, int x, int y);
