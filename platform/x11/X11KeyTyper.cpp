@@ -4,81 +4,34 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <thread>
 
+#include "Cp1252.h"
 #include "KeySymbols.h"
 #include "X11ErrorTrap.h"
+#include "X11Keyboard.h"
 #include "X11WindowActivator.h"
 
 namespace kaj::platform::x11 {
 namespace {
 
-struct KeyPlacement {
-    KeyCode code = 0;
-    bool needsShift = false;
-};
-
-// A copy of the core keymap, with the keycodes that carry no symbol at all.
-class KeymapView {
-  public:
-    explicit KeymapView(Display* display) {
-        XDisplayKeycodes(display, &minCode_, &maxCode_);
-        KeySym* symbols = XGetKeyboardMapping(display, static_cast<KeyCode>(minCode_),
-                                              maxCode_ - minCode_ + 1, &perCode_);
-        if (symbols != nullptr) {
-            symbols_.assign(symbols, symbols + (maxCode_ - minCode_ + 1) * perCode_);
-            XFree(symbols);
-        }
-    }
-
-    std::optional<KeyPlacement> find(KeySym symbol) const {
-        for (int level = 0; level < 2 && level < perCode_; ++level) {
-            for (int code = minCode_; code <= maxCode_; ++code) {
-                if (at(code, level) == symbol) {
-                    return KeyPlacement{static_cast<KeyCode>(code), level == 1};
-                }
-            }
-        }
-        return std::nullopt;
-    }
-
-    std::vector<KeyCode> spareCodes() const {
-        std::vector<KeyCode> spare;
-        // Keep away from the lowest codes, which some servers reserve.
-        for (int code = maxCode_; code >= minCode_ && code > 8; --code) {
-            bool empty = true;
-            for (int level = 0; level < perCode_; ++level) {
-                empty = empty && at(code, level) == NoSymbol;
-            }
-            if (empty) {
-                spare.push_back(static_cast<KeyCode>(code));
-            }
-        }
-        return spare;
-    }
-
-  private:
-    KeySym at(int code, int level) const {
-        const auto index = static_cast<std::size_t>((code - minCode_) * perCode_ + level);
-        return index < symbols_.size() ? symbols_[index] : NoSymbol;
-    }
-
-    int minCode_ = 8;
-    int maxCode_ = 255;
-    int perCode_ = 0;
-    std::vector<KeySym> symbols_;
-};
-
-// Holds the modifier keys down as the strokes ask and releases them at the end,
-// also when typing stops early.
+// Holds modifier keys down as the plan asks and releases them at the end, also when
+// typing stops early. Each real modifier is held through one key that sets it.
 class ModifierGuard {
   public:
-    explicit ModifierGuard(Display* display) : display_(display) {
-        codes_[0] = XKeysymToKeycode(display, XK_Shift_L);
-        codes_[1] = XKeysymToKeycode(display, XK_Control_L);
-        codes_[2] = XKeysymToKeycode(display, XK_Alt_L);
+    ModifierGuard(Display* display, unsigned levelThree) : display_(display) {
+        const std::pair<unsigned, KeySym> keys[] = {{ShiftMask, XK_Shift_L},
+                                                    {ControlMask, XK_Control_L},
+                                                    {Mod1Mask, XK_Alt_L},
+                                                    {levelThree, XK_ISO_Level3_Shift}};
+        for (const auto& [mask, symbol] : keys) {
+            if (mask != 0) {
+                keys_.push_back({mask, XKeysymToKeycode(display, symbol)});
+            }
+        }
     }
     ~ModifierGuard() {
         set(0);
@@ -87,80 +40,132 @@ class ModifierGuard {
     ModifierGuard(const ModifierGuard&) = delete;
     ModifierGuard& operator=(const ModifierGuard&) = delete;
 
-    bool available(std::uint8_t wanted) const {
-        for (int bit = 0; bit < 3; ++bit) {
-            if ((wanted & (1 << bit)) && codes_[bit] == 0) {
-                return false;
+    bool available(unsigned wanted) const {
+        unsigned reachable = 0;
+        for (const auto& key : keys_) {
+            if (key.code != 0) {
+                reachable |= key.mask;
             }
         }
-        return true;
+        return (wanted & ~reachable) == 0;
     }
 
-    void set(std::uint8_t wanted) {
-        for (int bit = 0; bit < 3; ++bit) {
-            const bool want = (wanted & (1 << bit)) != 0;
-            const bool held = (held_ & (1 << bit)) != 0;
-            if (want != held && codes_[bit] != 0) {
-                XTestFakeKeyEvent(display_, codes_[bit], want ? True : False, CurrentTime);
+    void set(unsigned wanted) {
+        for (auto& key : keys_) {
+            const bool want = (wanted & key.mask) != 0;
+            if (want != key.held && key.code != 0) {
+                XTestFakeKeyEvent(display_, key.code, want ? True : False, CurrentTime);
+                key.held = want;
             }
         }
-        held_ = wanted;
+    }
+
+  private:
+    struct Key {
+        unsigned mask;
+        KeyCode code;
+        bool held = false;
+    };
+    Display* display_;
+    std::vector<Key> keys_;
+};
+
+// Clears the locked modifiers that would change the text (Caps Lock above all) for
+// the typing, and gives the user back their group and locks at the end.
+class LockGuard {
+  public:
+    LockGuard(Display* display, const KeyboardLocks& user, unsigned cleared)
+        : display_(display), user_(user), cleared_(cleared), group_(user.group) {
+        if (cleared_ != 0) {
+            XkbLockModifiers(display_, XkbUseCoreKbd, cleared_, 0);
+        }
+    }
+    ~LockGuard() {
+        if (group_ != user_.group) {
+            XkbLockGroup(display_, XkbUseCoreKbd, static_cast<unsigned>(user_.group));
+        }
+        if (cleared_ != 0) {
+            XkbLockModifiers(display_, XkbUseCoreKbd, cleared_, cleared_);
+        }
+        XSync(display_, False);
+    }
+    LockGuard(const LockGuard&) = delete;
+    LockGuard& operator=(const LockGuard&) = delete;
+
+    int switches() const { return switches_; }
+    void lockGroup(int group) {
+        if (group != group_) {
+            XkbLockGroup(display_, XkbUseCoreKbd, static_cast<unsigned>(group));
+            group_ = group;
+            ++switches_;
+        }
     }
 
   private:
     Display* display_;
-    KeyCode codes_[3] = {0, 0, 0};
-    std::uint8_t held_ = 0;
+    KeyboardLocks user_;
+    unsigned cleared_;
+    int group_;
+    int switches_ = 0;
 };
 
-// Lends spare keycodes to symbols the keymap lacks and gives them back, after the
-// target had time to read the mapping, when they run out and at the end.
+// Lends spare keys to the symbols no group holds, all before the first key is
+// pressed, and gives them back at the end, after the target had time to read them.
 class SpareKeyLender {
   public:
-    SpareKeyLender(Display* display, std::vector<KeyCode> spare, std::chrono::milliseconds settle)
-        : display_(display), spare_(std::move(spare)), settle_(settle) {}
-    ~SpareKeyLender() { restoreAll(); }
-    SpareKeyLender(const SpareKeyLender&) = delete;
-    SpareKeyLender& operator=(const SpareKeyLender&) = delete;
-
-    std::optional<KeyCode> lend(KeySym symbol) {
-        if (auto it = lent_.find(symbol); it != lent_.end()) {
-            return it->second;
-        }
-        if (spare_.empty()) {
-            return std::nullopt;
-        }
-        if (lent_.size() == spare_.size()) {
-            restoreAll();
-        }
-        const KeyCode code = spare_[lent_.size()];
-        KeySym both[2] = {symbol, symbol};
-        XChangeKeyboardMapping(display_, code, 2, both, 1);
-        XSync(display_, False);
-        lent_.emplace(symbol, code);
-        return code;
-    }
-
-  private:
-    void restoreAll() {
+    SpareKeyLender(Display* display, std::chrono::milliseconds settle)
+        : display_(display), settle_(settle) {}
+    ~SpareKeyLender() {
         if (lent_.empty()) {
             return;
         }
         XSync(display_, False);
         std::this_thread::sleep_for(settle_);
-        for (const auto& [symbol, code] : lent_) {
+        for (const auto& [code, symbol] : lent_) {
             KeySym none[2] = {NoSymbol, NoSymbol};
-            XChangeKeyboardMapping(display_, code, 2, none, 1);
+            XChangeKeyboardMapping(display_, static_cast<int>(code), 2, none, 1);
         }
         XSync(display_, False);
-        lent_.clear();
+    }
+    SpareKeyLender(const SpareKeyLender&) = delete;
+    SpareKeyLender& operator=(const SpareKeyLender&) = delete;
+
+    void lend(int code, KeySym symbol) {
+        if (lent_.contains(code)) {
+            return;
+        }
+        KeySym both[2] = {symbol, symbol};
+        XChangeKeyboardMapping(display_, code, 2, both, 1);
+        lent_.emplace(code, symbol);
     }
 
+  private:
     Display* display_;
-    std::vector<KeyCode> spare_;
     std::chrono::milliseconds settle_;
-    std::map<KeySym, KeyCode> lent_;
+    std::map<int, KeySym> lent_;
 };
+
+unsigned realModifiers(std::uint8_t notation) {
+    return ((notation & modifier::kShift) ? ShiftMask : 0u) |
+           ((notation & modifier::kControl) ? ControlMask : 0u) |
+           ((notation & modifier::kAlt) ? Mod1Mask : 0u);
+}
+
+std::string unreachableMessage(const KeyStroke& stroke) {
+    if (stroke.isNamed) {
+        return "the keyboard has no key {" + std::string(namedKeyName(stroke.key)) +
+               "}, so nothing was typed";
+    }
+    std::string shown;
+    if (const auto byte = unicodeToCp1252(stroke.character)) {
+        shown.push_back(static_cast<char>(*byte));
+    }
+    char codePoint[16];
+    std::snprintf(codePoint, sizeof codePoint, "U+%04X", static_cast<unsigned>(stroke.character));
+    return "the keyboard cannot give the character \"" + shown + "\" (" + codePoint +
+           "): no layout of this desktop holds it and no spare key is free to lend it, so "
+           "nothing was typed";
+}
 
 }  // namespace
 
@@ -176,46 +181,57 @@ TypingOutcome X11KeyTyper::type(const std::vector<KeyStroke>& strokes, Window ta
         return {false, "the X server has no XTest extension"};
     }
     X11ErrorTrap trap(display_);
-    const KeymapView keymap(display_);
-    SpareKeyLender lender(display_, keymap.spareCodes(), timings_.beforeRestoringMapping);
-    ModifierGuard modifiers(display_);
+    const KeyboardMap keyboard = readKeyboardMap(display_);
+    const KeyboardLocks user = readKeyboardLocks(display_);
+    const unsigned numLock = numLockModifier(display_);
+
+    std::vector<WantedKey> wanted;
+    wanted.reserve(strokes.size());
+    for (const auto& stroke : strokes) {
+        WantedKey key;
+        key.heldModifiers = realModifiers(stroke.modifiers);
+        if (stroke.isNamed) {
+            key.symbols.push_back(keySymbolForNamedKey(stroke.key));
+        } else {
+            for (auto symbol : keySymbolsForCharacter(stroke.character)) {
+                key.symbols.push_back(symbol);
+            }
+        }
+        wanted.push_back(std::move(key));
+    }
+    // Every key is chosen before the first is pressed: a command the keyboard cannot
+    // type is not typed at all.
+    const KeyPlan plan = planKeys(keyboard, user.group, user.modifiers & numLock, wanted);
+    if (plan.unreachable) {
+        return {false, unreachableMessage(strokes[*plan.unreachable])};
+    }
+    ModifierGuard probe(display_, keyboard.levelThreeModifier);
+    for (const auto& key : plan.keys) {
+        if (!probe.available(key.heldModifiers)) {
+            return {false, "the keyboard map lacks a modifier key, so nothing was typed"};
+        }
+    }
+
+    SpareKeyLender lender(display_, timings_.beforeRestoringMapping);
+    for (const auto& key : plan.keys) {
+        if (key.lent) {
+            lender.lend(key.code, key.lentSymbol);
+        }
+    }
+    XSync(display_, False);
+    LockGuard locks(display_, user, user.modifiers & ~numLock);
+    ModifierGuard modifiers(display_, keyboard.levelThreeModifier);
 
     std::size_t typed = 0;
-    for (const auto& stroke : strokes) {
+    for (const auto& key : plan.keys) {
         if (target != 0 && !windowHasFocus(display_, target)) {
             return {false, "the window lost the keyboard focus after " + std::to_string(typed) +
                                " of " + std::to_string(strokes.size()) + " keys"};
         }
-        std::optional<KeyPlacement> placement;
-        std::vector<KeySym> candidates;
-        if (stroke.isNamed) {
-            candidates.push_back(keySymbolForNamedKey(stroke.key));
-        } else {
-            for (auto symbol : keySymbolsForCharacter(stroke.character)) {
-                candidates.push_back(symbol);
-            }
-        }
-        for (auto symbol : candidates) {
-            placement = keymap.find(symbol);
-            if (placement) {
-                break;
-            }
-        }
-        if (!placement) {
-            const auto code = lender.lend(candidates.front());
-            if (!code) {
-                return {false, "the keyboard map has no spare keycode for a character"};
-            }
-            placement = KeyPlacement{*code, false};
-        }
-        const std::uint8_t wanted =
-            stroke.modifiers | (placement->needsShift ? modifier::kShift : std::uint8_t{0});
-        if (!modifiers.available(wanted)) {
-            return {false, "the keyboard map lacks a modifier key"};
-        }
-        modifiers.set(wanted);
-        XTestFakeKeyEvent(display_, placement->code, True, CurrentTime);
-        XTestFakeKeyEvent(display_, placement->code, False, CurrentTime);
+        modifiers.set(key.heldModifiers);
+        locks.lockGroup(key.group);
+        XTestFakeKeyEvent(display_, static_cast<unsigned>(key.code), True, CurrentTime);
+        XTestFakeKeyEvent(display_, static_cast<unsigned>(key.code), False, CurrentTime);
         XFlush(display_);
         std::this_thread::sleep_for(timings_.betweenStrokes);
         ++typed;

@@ -18,10 +18,15 @@ struct TypingTimings {
     std::chrono::milliseconds beforeRestoringMapping{60};
 };
 
-// Types key strokes through the XTest extension into the window that has the focus.
-// Characters missing from the keymap go through spare keycodes, remapped for the
-// call; modifiers pressed here are released on every path. With a target window,
-// typing stops as soon as the focus leaves it, so no key lands in another window.
+// Types key strokes through the XTest extension into the window that has the focus,
+// whatever layouts the desktop has and whichever is in use: every key is chosen
+// through XKB before the first is pressed (from the group in use, else another,
+// locked for the stretch that needs it), Caps Lock and the other locks that would
+// change letters are cleared for the typing, and the user's group and locks come
+// back at the end. Characters no group holds go through spare keycodes, lent for
+// the whole command. Modifiers pressed here are released on every path. With a
+// target window, typing stops as soon as the focus leaves it, so no key lands in
+// another window.
 class X11KeyTyper {
   public:
     explicit X11KeyTyper(Display* display, TypingTimings timings = {});
