@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "ElevatedClient.h"
 #include "Processes.h"
 #include "VirtualKeys.h"
 #include "WideText.h"
@@ -78,6 +79,7 @@ ActivationOutcome Win32DesktopInput::activate(std::uint64_t window) {
     if (!IsWindow(found)) {
         return ActivationOutcome::NotFound;
     }
+    target_ = window;
     if (IsIconic(found)) {
         ShowWindow(found, SW_RESTORE);
     }
@@ -93,6 +95,15 @@ ActivationOutcome Win32DesktopInput::activate(std::uint64_t window) {
 }
 
 TypingOutcome Win32DesktopInput::typeKeys(const std::vector<KeyStroke>& strokes) {
+    if (target_ != 0) {
+        DWORD clientProcess = 0;
+        GetWindowThreadProcessId(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(target_)),
+                                 &clientProcess);
+        if (auto refusal = elevatedClientRefusal(integrityLevelOf_(clientProcess),
+                                                 integrityLevelOf_(GetCurrentProcessId()))) {
+            return {false, *refusal};
+        }
+    }
     std::vector<INPUT> inputs;
     for (const auto& stroke : strokes) {
         if (stroke.isNamed) {

@@ -7,6 +7,7 @@
 
 #include "Cp1252.h"
 #include "FakeWindowClient.h"
+#include "Win32DesktopInput.h"
 #include "WindowsProcess.h"
 
 namespace kaj::windows {
@@ -31,6 +32,27 @@ std::string everyClassOfCharacter() {
         text += "Zz9";
     text.resize(200);
     return platform::cp1252ToUtf8(text);
+}
+
+TEST(SenderOnWindows, AClientAboveTheConsolesIntegrityLevelIsToldAndNotTypedInto) {
+    FakeWindowClient client("Ultima Online");
+    const unsigned long console = GetCurrentProcessId();
+    // The client's process as an administrator's would be, the console's as a user's.
+    platform::win::Win32DesktopInput elevated(
+        [console](unsigned long process) -> std::optional<unsigned long> {
+            return process == console ? 0x2000 : 0x3000;
+        });
+    ASSERT_EQ(elevated.activateWindow("Ultima Online"), platform::ActivationOutcome::Activated);
+    const auto refused = elevated.typeKeys({platform::KeyStroke::text('a')});
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.error,
+              "The client runs as administrator; start the console as administrator too");
+
+    platform::win::Win32DesktopInput alike(
+        [](unsigned long) -> std::optional<unsigned long> { return 0x2000; });
+    ASSERT_EQ(alike.activateWindow("Ultima Online"), platform::ActivationOutcome::Activated);
+    EXPECT_TRUE(alike.typeKeys({platform::KeyStroke::text('b')}).ok);
+    EXPECT_EQ(client.waitForLog(1), "b");
 }
 
 TEST(SenderOnWindows, TheFourRowsOfTheSendersTableArriveAsKeys) {
