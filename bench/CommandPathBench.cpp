@@ -1,10 +1,16 @@
 // The per-click cost of the command path before any key reaches the X server:
-// building, escaping and parsing the key script; and reading Kaj.ini.
+// building, escaping and parsing the key script; choosing every key of a command
+// (on a keyboard of two layouts, and on the X server's own keyboard, read through
+// XKB, where DISPLAY names one); and reading Kaj.ini.
 #include <benchmark/benchmark.h>
+
+#include <X11/Xlib.h>
 
 #include "CommandSender.h"
 #include "KajSettings.h"
 #include "KeyScript.h"
+#include "KeySymbols.h"
+#include "X11Keyboard.h"
 
 namespace {
 
@@ -28,6 +34,43 @@ void BuildAndParseCatalogueCommand(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(command.size()));
 }
 BENCHMARK(BuildAndParseCatalogueCommand);
+
+std::vector<kaj::platform::x11::WantedKey> wantedKeys(const std::string& command) {
+    std::vector<kaj::platform::x11::WantedKey> wanted;
+    const auto parsed =
+        kaj::platform::parseKeyScript(kaj::console::buildKeyScript(command, false, true));
+    for (const auto& stroke : parsed.strokes) {
+        kaj::platform::x11::WantedKey key;
+        if (stroke.isNamed) {
+            key.symbols.push_back(kaj::platform::x11::keySymbolForNamedKey(stroke.key));
+        } else {
+            for (auto symbol : kaj::platform::x11::keySymbolsForCharacter(stroke.character)) {
+                key.symbols.push_back(symbol);
+            }
+        }
+        wanted.push_back(key);
+    }
+    return wanted;
+}
+
+// The X server's keyboard read and every key of a 200-character command chosen, the
+// second layout in use when there are two: what typing adds before its first key.
+void ReadKeyboardAndChooseKeys(benchmark::State& state) {
+    static Display* const display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        state.SkipWithError("no X display");
+        return;
+    }
+    const auto wanted = wantedKeys(longCommand());
+    for (auto _ : state) {
+        const auto keyboard = kaj::platform::x11::readKeyboardMap(display);
+        const auto plan =
+            kaj::platform::x11::planKeys(keyboard, keyboard.groupCount - 1, 0, wanted);
+        benchmark::DoNotOptimize(plan.keys.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(wanted.size()));
+}
+BENCHMARK(ReadKeyboardAndChooseKeys)->Unit(benchmark::kMicrosecond);
 
 void ReadSettingsLines(benchmark::State& state) {
     kaj::console::ConsoleSettings source;
