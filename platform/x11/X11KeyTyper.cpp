@@ -188,8 +188,10 @@ TypingOutcome X11KeyTyper::type(const std::vector<KeyStroke>& strokes, Window ta
     std::vector<WantedKey> wanted;
     wanted.reserve(strokes.size());
     for (const auto& stroke : strokes) {
+        // The notation's Shift ("+a") shifts the key that gives the character, as a
+        // person's would: the key is chosen without it.
         WantedKey key;
-        key.heldModifiers = realModifiers(stroke.modifiers);
+        key.heldModifiers = realModifiers(stroke.modifiers & ~modifier::kShift);
         if (stroke.isNamed) {
             key.symbols.push_back(keySymbolForNamedKey(stroke.key));
         } else {
@@ -201,9 +203,14 @@ TypingOutcome X11KeyTyper::type(const std::vector<KeyStroke>& strokes, Window ta
     }
     // Every key is chosen before the first is pressed: a command the keyboard cannot
     // type is not typed at all.
-    const KeyPlan plan = planKeys(keyboard, user.group, user.modifiers & numLock, wanted);
+    KeyPlan plan = planKeys(keyboard, user.group, user.modifiers & numLock, wanted);
     if (plan.unreachable) {
         return {false, unreachableMessage(strokes[*plan.unreachable])};
+    }
+    for (std::size_t i = 0; i < plan.keys.size(); ++i) {
+        if (strokes[i].modifiers & modifier::kShift) {
+            plan.keys[i].heldModifiers |= ShiftMask;
+        }
     }
     ModifierGuard probe(display_, keyboard.levelThreeModifier);
     for (const auto& key : plan.keys) {
