@@ -1,6 +1,7 @@
 #include "BlockColours.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "LittleEndian.h"
 #include "MapRenderer.h"
@@ -21,17 +22,63 @@ std::size_t levelOf(int samples, bool statics) {
 
 }  // namespace
 
+std::vector<std::unique_ptr<BlockColours::Chunk>>& BlockColours::chunksOf(int samples,
+                                                                          bool statics) {
+    auto& chunks = levels_[levelOf(samples, statics)];
+    if (chunks.empty()) {
+        chunks.resize(kChunkColumns * kChunkRows);
+    }
+    return chunks;
+}
+
 void BlockColours::prepareColumn(int bx, int firstRow, int endRow, int samples,
                                  const MapFiles& files, const ColourTable& colours) {
+    prepareColumns({bx}, firstRow, endRow, samples, files, colours);
+}
+
+void BlockColours::prepareColumns(const std::vector<int>& columns, int firstRow, int endRow,
+                                  int samples, const MapFiles& files, const ColourTable& colours) {
+    chunksOf(samples, files.staticsIndex != nullptr);
+    // The halves meet at a chunk's edge, so that no chunk is filled by both threads.
+    constexpr std::size_t kWorthAThread = 64;
+    std::size_t split = columns.size();
+    if (columns.size() >= kWorthAThread) {
+        split = columns.size() / 2;
+        while (split < columns.size() &&
+               columns[split] / kChunkSide == columns[split - 1] / kChunkSide) {
+            ++split;
+        }
+    }
+    std::thread helper;
+    if (split < columns.size()) {
+        helper = std::thread([&] {
+            for (std::size_t i = split; i < columns.size(); ++i) {
+                prepareColumnWith(helperScratch_, columns[i], firstRow, endRow, samples, files,
+                                  colours);
+            }
+        });
+    }
+    for (std::size_t i = 0; i < split; ++i) {
+        prepareColumnWith(scratch_, columns[i], firstRow, endRow, samples, files, colours);
+    }
+    if (helper.joinable()) {
+        helper.join();
+    }
+    for (Scratch* scratch : {&scratch_, &helperScratch_}) {
+        bytes_ += scratch->addedBytes;
+        scratch->addedBytes = 0;
+    }
+}
+
+void BlockColours::prepareColumnWith(Scratch& scratch, int bx, int firstRow, int endRow,
+                                     int samples, const MapFiles& files,
+                                     const ColourTable& colours) {
     firstRow = std::max(firstRow, 0);
     endRow = std::min(endRow, kBlockRows);
     if (bx < 0 || bx >= files.blockColumns || firstRow >= endRow) {
         return;
     }
     auto& chunks = levels_[levelOf(samples, files.staticsIndex != nullptr)];
-    if (chunks.empty()) {
-        chunks.resize(kChunkColumns * kChunkRows);
-    }
     const std::uint32_t bit = 1u << (bx % kChunkSide);
     const auto ready = [&](int chunkRow) {
         const auto& chunk = chunks[chunkIndex(bx, chunkRow)];
@@ -48,7 +95,7 @@ void BlockColours::prepareColumn(int bx, int firstRow, int endRow, int samples,
         while (runEnd < endChunkRow && !ready(runEnd)) {
             ++runEnd;
         }
-        fillRun(chunks, bx, chunkRow, runEnd, samples, files, colours);
+        fillRun(scratch, chunks, bx, chunkRow, runEnd, samples, files, colours);
         chunkRow = runEnd;
     }
 }
@@ -61,8 +108,8 @@ const std::uint8_t* BlockColours::row(int bx, int by, int j, int samples, bool s
            static_cast<std::size_t>((bx % kChunkSide) * samples * 3);
 }
 
-void BlockColours::fillRun(std::vector<std::unique_ptr<Chunk>>& chunks, int bx, int firstChunkRow,
-                           int endChunkRow, int samples, const MapFiles& files,
+void BlockColours::fillRun(Scratch& scratch, std::vector<std::unique_ptr<Chunk>>& chunks, int bx,
+                           int firstChunkRow, int endChunkRow, int samples, const MapFiles& files,
                            const ColourTable& colours) {
     const std::size_t side = static_cast<std::size_t>(kChunkSide * samples);
     const std::uint32_t bit = 1u << (bx % kChunkSide);
@@ -72,7 +119,7 @@ void BlockColours::fillRun(std::vector<std::unique_ptr<Chunk>>& chunks, int bx, 
             chunk = std::make_unique<Chunk>();
             chunk->size = side * side * 3;
             chunk->pixels.reset(new std::uint8_t[chunk->size]);
-            bytes_ += chunk->size + sizeof(Chunk);
+            scratch.addedBytes += chunk->size + sizeof(Chunk);
         }
         chunk->filledColumns |= bit;
         chunk->lastUse = render_;
@@ -84,34 +131,34 @@ void BlockColours::fillRun(std::vector<std::unique_ptr<Chunk>>& chunks, int bx, 
         static_cast<std::uint64_t>(bx) * kBlockRows + static_cast<std::uint64_t>(firstRow);
 
     // The map's blocks; what the file does not hold is tile 0 at altitude 0.
-    land_.resize(static_cast<std::size_t>(blocks) * kBlockBytes);
+    scratch.land.resize(static_cast<std::size_t>(blocks) * kBlockBytes);
     std::size_t available = 0;
     const std::uint64_t start = firstBlock * kBlockBytes;
     if (start < files.map->size()) {
         available = static_cast<std::size_t>(
-            std::min<std::uint64_t>(land_.size(), files.map->size() - start));
-        if (!files.map->readAt(start, land_.data(), available)) {
+            std::min<std::uint64_t>(scratch.land.size(), files.map->size() - start));
+        if (!files.map->readAt(start, scratch.land.data(), available)) {
             available = 0;
         }
     }
-    std::fill(land_.begin() + static_cast<std::ptrdiff_t>(available), land_.end(), 0);
+    std::fill(scratch.land.begin() + static_cast<std::ptrdiff_t>(available), scratch.land.end(), 0);
     const bool statics = files.staticsIndex != nullptr;
     if (statics) {
-        readStatics(blocks, firstBlock, files);
+        readStatics(scratch, blocks, firstBlock, files);
     }
 
     for (int b = 0; b < blocks; ++b) {
         const int row = firstRow + b;
         const std::uint8_t* blockCells =
-            land_.data() + static_cast<std::size_t>(b) * kBlockBytes + 4;
-        const std::uint8_t* records = statics ? staticsOf(b, files) : nullptr;
+            scratch.land.data() + static_cast<std::size_t>(b) * kBlockBytes + 4;
+        const std::uint8_t* records = statics ? staticsOf(scratch, b, files) : nullptr;
         bool anyStatic = false;
         if (records != nullptr) {
-            if (++tableBlock_ == 0) {
-                table_.fill(StaticCell{});
-                tableBlock_ = 1;
+            if (++scratch.tableBlock == 0) {
+                scratch.table.fill(StaticCell{});
+                scratch.tableBlock = 1;
             }
-            const std::uint64_t count = spans_[static_cast<std::size_t>(b)].count;
+            const std::uint64_t count = scratch.spans[static_cast<std::size_t>(b)].count;
             for (std::uint64_t r = 0; r < count; ++r) {
                 const std::uint8_t* record = records + r * kStaticRecord;
                 const unsigned sx = record[2];
@@ -119,10 +166,10 @@ void BlockColours::fillRun(std::vector<std::unique_ptr<Chunk>>& chunks, int bx, 
                 if (sx > 7 || sy > 7) {
                     continue;
                 }
-                StaticCell& cell = table_[sy * 8 + sx];
+                StaticCell& cell = scratch.table[sy * 8 + sx];
                 const auto altitude = static_cast<std::int8_t>(record[4]);
-                if (cell.block != tableBlock_ || altitude >= cell.altitude) {
-                    cell = {tableBlock_, altitude, readLittle16(record)};
+                if (cell.block != scratch.tableBlock || altitude >= cell.altitude) {
+                    cell = {scratch.tableBlock, altitude, readLittle16(record)};
                     anyStatic = true;
                 }
             }
@@ -132,16 +179,16 @@ void BlockColours::fillRun(std::vector<std::unique_ptr<Chunk>>& chunks, int bx, 
                             static_cast<std::size_t>((bx % kChunkSide) * samples * 3);
         switch (samples) {
             case 1:
-                sampleBlock<1>(blockCells, anyStatic, colours, out);
+                sampleBlock<1>(scratch, blockCells, anyStatic, colours, out);
                 break;
             case 2:
-                sampleBlock<2>(blockCells, anyStatic, colours, out);
+                sampleBlock<2>(scratch, blockCells, anyStatic, colours, out);
                 break;
             case 4:
-                sampleBlock<4>(blockCells, anyStatic, colours, out);
+                sampleBlock<4>(scratch, blockCells, anyStatic, colours, out);
                 break;
             default:
-                sampleBlock<8>(blockCells, anyStatic, colours, out);
+                sampleBlock<8>(scratch, blockCells, anyStatic, colours, out);
                 break;
         }
     }
@@ -150,8 +197,8 @@ void BlockColours::fillRun(std::vector<std::unique_ptr<Chunk>>& chunks, int bx, 
 // The colours of the cells a block shows, a by a of its 8 by 8, row by row: the top
 // static where it stands at or above the land, else the land.
 template <int Samples>
-void BlockColours::sampleBlock(const std::uint8_t* blockCells, bool anyStatic,
-                               const ColourTable& colours, std::uint8_t* out) const {
+void BlockColours::sampleBlock(const Scratch& scratch, const std::uint8_t* blockCells,
+                               bool anyStatic, const ColourTable& colours, std::uint8_t* out) {
     constexpr std::size_t kRowBytes = kChunkSide * Samples * 3;
     for (int j = 0; j < Samples; ++j) {
         const int cy = j * 8 / Samples;
@@ -160,8 +207,9 @@ void BlockColours::sampleBlock(const std::uint8_t* blockCells, bool anyStatic,
             const std::uint8_t* cell = blockCells + (cy * 8 + cx) * 3;
             std::uint32_t colour = colours.land(readLittle16(cell));
             if (anyStatic) {
-                const StaticCell& top = table_[static_cast<std::size_t>(cy * 8 + cx)];
-                if (top.block == tableBlock_ && top.altitude >= static_cast<std::int8_t>(cell[2])) {
+                const StaticCell& top = scratch.table[static_cast<std::size_t>(cy * 8 + cx)];
+                if (top.block == scratch.tableBlock &&
+                    top.altitude >= static_cast<std::int8_t>(cell[2])) {
                     colour = colours.staticObject(top.object);
                 }
             }
@@ -176,16 +224,17 @@ void BlockColours::sampleBlock(const std::uint8_t* blockCells, bool anyStatic,
 
 // The statics index records of a run's blocks, and their statics in one read where
 // they lie close together; a block whose record is not whole in the index has none.
-void BlockColours::readStatics(int blocks, std::uint64_t firstBlock, const MapFiles& files) {
-    spans_.assign(static_cast<std::size_t>(blocks), StaticsSpan{});
-    index_.resize(static_cast<std::size_t>(blocks) * kIndexRecord);
+void BlockColours::readStatics(Scratch& scratch, int blocks, std::uint64_t firstBlock,
+                               const MapFiles& files) {
+    scratch.spans.assign(static_cast<std::size_t>(blocks), StaticsSpan{});
+    scratch.index.resize(static_cast<std::size_t>(blocks) * kIndexRecord);
     std::size_t indexAvailable = 0;
     const std::uint64_t indexStart = firstBlock * kIndexRecord;
     if (indexStart < files.staticsIndex->size()) {
         indexAvailable = static_cast<std::size_t>(
-            std::min<std::uint64_t>(index_.size(), files.staticsIndex->size() - indexStart) /
+            std::min<std::uint64_t>(scratch.index.size(), files.staticsIndex->size() - indexStart) /
             kIndexRecord * kIndexRecord);
-        if (!files.staticsIndex->readAt(indexStart, index_.data(), indexAvailable)) {
+        if (!files.staticsIndex->readAt(indexStart, scratch.index.data(), indexAvailable)) {
             indexAvailable = 0;
         }
     }
@@ -194,7 +243,7 @@ void BlockColours::readStatics(int blocks, std::uint64_t firstBlock, const MapFi
     std::uint64_t spanFirst = 0;
     std::uint64_t spanEnd = 0;
     for (std::size_t b = 0; (b + 1) * kIndexRecord <= indexAvailable; ++b) {
-        const std::uint8_t* entry = index_.data() + b * kIndexRecord;
+        const std::uint8_t* entry = scratch.index.data() + b * kIndexRecord;
         const auto offset = static_cast<std::int32_t>(readLittle32(entry));
         const auto length = static_cast<std::int32_t>(readLittle32(entry + 4));
         if (offset < 0 || length < static_cast<std::int32_t>(kStaticRecord) ||
@@ -202,7 +251,7 @@ void BlockColours::readStatics(int blocks, std::uint64_t firstBlock, const MapFi
             continue;
         }
         const std::uint64_t fits = (dataSize - static_cast<std::uint64_t>(offset)) / kStaticRecord;
-        StaticsSpan& span = spans_[b];
+        StaticsSpan& span = scratch.spans[b];
         span = {static_cast<std::uint64_t>(offset),
                 std::min<std::uint64_t>(static_cast<std::uint64_t>(length) / kStaticRecord, fits)};
         if (span.count == 0) {
@@ -213,29 +262,30 @@ void BlockColours::readStatics(int blocks, std::uint64_t firstBlock, const MapFi
         spanEnd = std::max(spanEnd, end);
         total += span.count * kStaticRecord;
     }
-    records_.clear();
-    recordsFirst_ = spanFirst;
+    scratch.records.clear();
+    scratch.recordsFirst = spanFirst;
     if (total > 0 && spanEnd - spanFirst <= 2 * total + 4096) {
-        records_.resize(static_cast<std::size_t>(spanEnd - spanFirst));
-        if (!files.staticsData->readAt(spanFirst, records_.data(), records_.size())) {
-            records_.clear();
+        scratch.records.resize(static_cast<std::size_t>(spanEnd - spanFirst));
+        if (!files.staticsData->readAt(spanFirst, scratch.records.data(), scratch.records.size())) {
+            scratch.records.clear();
         }
     }
 }
 
-const std::uint8_t* BlockColours::staticsOf(int block, const MapFiles& files) {
-    const StaticsSpan& span = spans_[static_cast<std::size_t>(block)];
+const std::uint8_t* BlockColours::staticsOf(Scratch& scratch, int block, const MapFiles& files) {
+    const StaticsSpan& span = scratch.spans[static_cast<std::size_t>(block)];
     if (span.count == 0) {
         return nullptr;
     }
-    if (!records_.empty()) {
-        return records_.data() + (span.offset - recordsFirst_);
+    if (!scratch.records.empty()) {
+        return scratch.records.data() + (span.offset - scratch.recordsFirst);
     }
-    ownRecords_.resize(static_cast<std::size_t>(span.count * kStaticRecord));
-    if (!files.staticsData->readAt(span.offset, ownRecords_.data(), ownRecords_.size())) {
+    scratch.ownRecords.resize(static_cast<std::size_t>(span.count * kStaticRecord));
+    if (!files.staticsData->readAt(span.offset, scratch.ownRecords.data(),
+                                   scratch.ownRecords.size())) {
         return nullptr;
     }
-    return ownRecords_.data();
+    return scratch.ownRecords.data();
 }
 
 void BlockColours::endRender() {

@@ -37,6 +37,10 @@ class BlockColours {
     // Makes blocks firstRow to endRow of column bx ready, for samples a of 1, 2, 4 or 8.
     void prepareColumn(int bx, int firstRow, int endRow, int samples, const MapFiles& files,
                        const ColourTable& colours);
+    // The same for many columns, in ascending order; a view of many columns is read
+    // by two threads, each with the chunks of its own half.
+    void prepareColumns(const std::vector<int>& columns, int firstRow, int endRow, int samples,
+                        const MapFiles& files, const ColourTable& colours);
     // The a pixels of row j of block (bx, by), a column made ready in this render,
     // followed by those of the blocks east of it in its chunk.
     const std::uint8_t* row(int bx, int by, int j, int samples, bool statics) const;
@@ -71,30 +75,42 @@ class BlockColours {
         std::uint64_t count = 0;  // whole records inside the file
     };
 
+    // What filling a run of blocks reads into and works with, reused from one run to
+    // the next; one for each thread that fills.
+    struct Scratch {
+        std::vector<std::uint8_t> land;
+        std::vector<std::uint8_t> index;
+        std::vector<StaticsSpan> spans;
+        std::vector<std::uint8_t> records;
+        std::uint64_t recordsFirst = 0;
+        std::vector<std::uint8_t> ownRecords;
+        std::array<StaticCell, 64> table{};
+        std::uint32_t tableBlock = 0;
+        std::size_t addedBytes = 0;  // of the chunks made
+    };
+
     static std::size_t chunkIndex(int bx, int chunkRow) {
         return static_cast<std::size_t>((bx / kChunkSide) * kChunkRows + chunkRow);
     }
-    void fillRun(std::vector<std::unique_ptr<Chunk>>& chunks, int bx, int firstChunkRow,
-                 int endChunkRow, int samples, const MapFiles& files, const ColourTable& colours);
+    std::vector<std::unique_ptr<Chunk>>& chunksOf(int samples, bool statics);
+    void prepareColumnWith(Scratch& scratch, int bx, int firstRow, int endRow, int samples,
+                           const MapFiles& files, const ColourTable& colours);
+    void fillRun(Scratch& scratch, std::vector<std::unique_ptr<Chunk>>& chunks, int bx,
+                 int firstChunkRow, int endChunkRow, int samples, const MapFiles& files,
+                 const ColourTable& colours);
     template <int Samples>
-    void sampleBlock(const std::uint8_t* blockCells, bool anyStatic, const ColourTable& colours,
-                     std::uint8_t* out) const;
-    void readStatics(int blocks, std::uint64_t firstBlock, const MapFiles& files);
-    const std::uint8_t* staticsOf(int block, const MapFiles& files);
+    static void sampleBlock(const Scratch& scratch, const std::uint8_t* blockCells, bool anyStatic,
+                            const ColourTable& colours, std::uint8_t* out);
+    static void readStatics(Scratch& scratch, int blocks, std::uint64_t firstBlock,
+                            const MapFiles& files);
+    static const std::uint8_t* staticsOf(Scratch& scratch, int block, const MapFiles& files);
 
     std::size_t budget_;
     std::size_t bytes_ = 0;
     std::uint64_t render_ = 1;
     std::array<std::vector<std::unique_ptr<Chunk>>, kLevels> levels_;
-    // Reused from one run of blocks to the next.
-    std::vector<std::uint8_t> land_;
-    std::vector<std::uint8_t> index_;
-    std::vector<StaticsSpan> spans_;
-    std::vector<std::uint8_t> records_;
-    std::uint64_t recordsFirst_ = 0;
-    std::vector<std::uint8_t> ownRecords_;
-    std::array<StaticCell, 64> table_{};
-    std::uint32_t tableBlock_ = 0;
+    Scratch scratch_;
+    Scratch helperScratch_;
 };
 
 }  // namespace kaj::terrain

@@ -69,18 +69,21 @@ bool MapBlocks::readAt(std::uint64_t position, void* destination, std::size_t n)
         return mul_->readAt(position, destination, n);
     }
     auto* out = static_cast<std::uint8_t*>(destination);
-    std::memset(out, 0, n);
     const std::uint64_t end = position + n;
+    std::uint64_t done = position;  // everything before it is written
     for (std::size_t k = static_cast<std::size_t>(position / kEntryBytes);
          k < pieces_.size() && pieces_[k].start < end; ++k) {
         const Piece& piece = pieces_[k];
         const std::uint64_t from = std::max(position, piece.start);
         const std::uint64_t to = std::min(end, piece.start + piece.length);
         if (from < to) {
+            std::memset(out + (done - position), 0, static_cast<std::size_t>(from - done));
             readPiece(piece, from - piece.start, out + (from - position),
                       static_cast<std::size_t>(to - from));
+            done = to;
         }
     }
+    std::memset(out + (done - position), 0, static_cast<std::size_t>(end - done));
     return true;
 }
 
@@ -93,6 +96,7 @@ void MapBlocks::readPiece(const Piece& piece, std::uint64_t from, std::uint8_t* 
         return;
     }
     const auto k = static_cast<std::size_t>(piece.start / kEntryBytes);
+    const std::lock_guard<std::mutex> lock(*unpacking_);
     if (unpackedPiece_ != k) {
         unpacked_ = package_->read(piece.entry);
         unpackedPiece_ = k;
@@ -102,6 +106,7 @@ void MapBlocks::readPiece(const Piece& piece, std::uint64_t from, std::uint8_t* 
     if (available > 0) {
         std::memcpy(destination, unpacked_.data() + from, available);
     }
+    std::memset(destination + available, 0, n - available);
 }
 
 }  // namespace kaj::terrain

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -14,6 +16,7 @@ namespace kaj::terrain {
 // keeps them in map0.mul or, as today's client does, in its package, whose entry k
 // holds blocks 4096 k to 4096 k + 4095. Bytes a damaged entry cannot give read as
 // zero (tile 0 at altitude 0), as the blocks past the end of a short file do.
+// Reads may come from several threads.
 class MapBlocks {
   public:
     static constexpr std::uint64_t kBlocksPerEntry = 4096;
@@ -44,9 +47,11 @@ class MapBlocks {
     std::optional<controls::ClientPackage> package_;
     std::vector<Piece> pieces_;
     std::uint64_t size_ = 0;
-    // The last packed entry unpacked, which the next read most likely wants again.
+    // The last packed entry unpacked, which the next read most likely wants again;
+    // the map is read by two threads at once.
     mutable std::size_t unpackedPiece_ = static_cast<std::size_t>(-1);
     mutable std::vector<std::uint8_t> unpacked_;
+    std::unique_ptr<std::mutex> unpacking_ = std::make_unique<std::mutex>();
 };
 
 }  // namespace kaj::terrain

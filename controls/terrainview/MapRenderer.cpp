@@ -101,6 +101,7 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
         int endI = 0;    // of the last column
     };
     std::vector<ColumnRun> runs;
+    std::vector<int> shown;  // the columns the view shows, made ready together
     int drawnFirstX = width;
     int drawnEndX = 0;
     for (int bx = columns.first; bx < columns.end; bx += s) {
@@ -109,7 +110,7 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
         const int endI = std::min(a, (width - columnX + p - 1) / p);
         if (firstI >= endI)
             continue;
-        kept_->colours.prepareColumn(bx, rows.first, rows.end, a, files, colours_);
+        shown.push_back(bx);
         drawnFirstX = std::min(drawnFirstX, std::max(0, columnX + p * firstI));
         drawnEndX = std::max(drawnEndX, std::min(width, columnX + p * endI));
         const bool joins =
@@ -122,6 +123,7 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
             runs.push_back({bx, 1, columnX, firstI, endI});
         }
     }
+    kept_->colours.prepareColumns(shown, rows.first, rows.end, a, files, colours_);
     if (drawnFirstX >= drawnEndX)
         return true;
     const std::size_t drawnBytes = static_cast<std::size_t>(drawnEndX - drawnFirstX) * 3;
