@@ -58,11 +58,19 @@ void BlockColours::prepareColumns(const std::vector<int>& columns, int firstRow,
             }
         });
     }
-    for (std::size_t i = 0; i < split; ++i) {
-        prepareColumnWith(scratch_, columns[i], firstRow, endRow, samples, files, colours);
-    }
-    if (helper.joinable()) {
-        helper.join();
+    {
+        // The helper is joined on every way out, so it never outlives what it reads.
+        struct Joined {
+            std::thread& thread;
+            ~Joined() {
+                if (thread.joinable()) {
+                    thread.join();
+                }
+            }
+        } joined{helper};
+        for (std::size_t i = 0; i < split; ++i) {
+            prepareColumnWith(scratch_, columns[i], firstRow, endRow, samples, files, colours);
+        }
     }
     for (Scratch* scratch : {&scratch_, &helperScratch_}) {
         bytes_ += scratch->addedBytes;
