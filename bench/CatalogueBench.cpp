@@ -16,7 +16,7 @@ namespace {
 
 using kaj::catalogue::CatalogueState;
 
-const kaj::catalogue::MessageSink kIgnore = [](std::string_view) {};
+const kaj::common::MessageSink kIgnore = [](std::string_view) {};
 
 std::vector<std::string> generatedRecords(int count) {
     std::vector<std::string> records;

@@ -28,7 +28,7 @@ void PackageManager::load() {
     if (serverFolder_.empty()) {
         return;
     }
-    catalogue::walkPackages(serverFolder_, [this](const std::filesystem::path& folder) {
+    pol::walkPackages(serverFolder_, [this](const std::filesystem::path& folder) {
         // A pkg.cfg that cannot be read is skipped, as the walk goes on.
         if (const auto lines = packageFileLines(folder)) {
             packages_.push_back({packageName(*lines), folder});

@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "CatalogueTree.h"
+#include "CategoryTree.h"
+#include "MessageSink.h"
 
 namespace kaj::catalogue {
 
@@ -18,12 +19,11 @@ struct CatalogueState {
     std::string MasterSubsection = "Misc";
     std::string MasterNPCCategory = "NPCs";
     std::string MasterNPCSubsection = "Misc";
-    CatalogueTree tvwItems;
-    CatalogueTree tvwNPC;
+    common::CategoryTree tvwItems;
+    common::CategoryTree tvwNPC;
 };
 
-// Where the loaders' messages go (a message box in the program).
-using MessageSink = std::function<void(std::string_view)>;
+using common::MessageSink;
 
 // Adds records to ListFullItem at their sorted places: the whole record, A-Z
 // folded, byte by byte; a record equal to earlier ones goes after them.

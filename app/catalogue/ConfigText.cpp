@@ -37,15 +37,6 @@ std::string deleteEvery(std::string_view text, std::string_view word) {
     return out;
 }
 
-std::string_view leadingBlanksTrimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
-
-std::string trimLeadingBlanks(std::string_view text) {
-    return std::string(leadingBlanksTrimmed(text));
-}
-
 std::vector<std::string_view> splitFields(std::string_view record) {
     return common::splitAt(record, '|');
 }

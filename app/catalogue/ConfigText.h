@@ -18,8 +18,6 @@ bool containsIgnoringCase(std::string_view text, std::string_view part);
 // One left-to-right pass deleting every non-overlapping occurrence of word, letter
 // case counting.
 std::string deleteEvery(std::string_view text, std::string_view word);
-std::string_view leadingBlanksTrimmed(std::string_view text);
-std::string trimLeadingBlanks(std::string_view text);
 
 // The fields of a record, split at every "|".
 std::vector<std::string_view> splitFields(std::string_view record);

@@ -66,7 +66,7 @@ std::optional<PackageSettings> readPackage(const std::filesystem::path& package,
     PackageSettings settings;
     FoldedLine folded;
     for (const auto& raw : *lines) {
-        const std::string line = trimLeadingBlanks(raw);
+        const std::string line = common::trimLeadingBlanks(raw);
         folded.fold(line);
         if (folded.startsWith("enabled") &&
             line.find('1', std::string_view("enabled").size()) != std::string::npos) {
@@ -167,7 +167,7 @@ void LoadItems(CatalogueState& state, const std::filesystem::path& folder) {
                 category = trimBlanks(*value);
                 break;
             case Kind::Section:
-                section = trimLeadingBlanks(*value);
+                section = common::trimLeadingBlanks(*value);
                 break;
             default:
                 color = trimBlanks(deleteEvery(deleteEvery(*value, "Color"), "color"));
@@ -191,8 +191,8 @@ void Checkpkg(CatalogueState& state, const std::filesystem::path& package,
 
 void IndexItems(CatalogueState& state, const std::filesystem::path& folder,
                 const MessageSink& message) {
-    walkPackages(folder,
-                 [&](const std::filesystem::path& package) { Checkpkg(state, package, message); });
+    pol::walkPackages(
+        folder, [&](const std::filesystem::path& package) { Checkpkg(state, package, message); });
 }
 
 void LoadNPCs(CatalogueState& state, const std::filesystem::path& folder) {
@@ -245,7 +245,8 @@ void LoadNPCs(CatalogueState& state, const std::filesystem::path& folder) {
                 templateName = *value;
                 break;
             case Kind::ObjType:
-                objType = trimLeadingBlanks(deleteEvery(deleteEvery(*value, "objtype"), "ObjType"));
+                objType = common::trimLeadingBlanks(
+                    deleteEvery(deleteEvery(*value, "objtype"), "ObjType"));
                 break;
             case Kind::Category:
                 category = *value;
@@ -269,8 +270,8 @@ void CheckNPCpkg(CatalogueState& state, const std::filesystem::path& package) {
 }
 
 void IndexNPCs(CatalogueState& state, const std::filesystem::path& folder) {
-    walkPackages(folder,
-                 [&](const std::filesystem::path& package) { CheckNPCpkg(state, package); });
+    pol::walkPackages(folder,
+                      [&](const std::filesystem::path& package) { CheckNPCpkg(state, package); });
 }
 
 }  // namespace kaj::catalogue

@@ -4,11 +4,13 @@
 #include <string_view>
 
 #include "ConfigText.h"
+#include "TextRoutines.h"
 
 namespace kaj::catalogue {
 namespace {
 
-void makeNodes(CatalogueTree& tree, const std::vector<std::string>& records, const char* root) {
+void makeNodes(common::CategoryTree& tree, const std::vector<std::string>& records,
+               const char* root) {
     tree.addRoot(root, root, true);
     // A record of the same category and section as the one before changes nothing: the
     // sorted list keeps them together, so most records are passed over this way.
@@ -22,8 +24,8 @@ void makeNodes(CatalogueTree& tree, const std::vector<std::string>& records, con
             continue;
         }
         const std::size_t secondBar = text.find('|', bar + 1);
-        const std::string_view categoryField = leadingBlanksTrimmed(text.substr(0, bar));
-        const std::string_view sectionField = leadingBlanksTrimmed(
+        const std::string_view categoryField = common::leadingBlanksTrimmed(text.substr(0, bar));
+        const std::string_view sectionField = common::leadingBlanksTrimmed(
             text.substr(bar + 1, secondBar == std::string_view::npos ? std::string_view::npos
                                                                      : secondBar - bar - 1));
         if (any && categoryField == lastCategory && sectionField == lastSection) {

@@ -11,6 +11,15 @@ char upper(char c) {
 
 }  // namespace
 
+std::string_view leadingBlanksTrimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string trimLeadingBlanks(std::string_view text) {
+    return std::string(leadingBlanksTrimmed(text));
+}
+
 std::string trimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {

@@ -9,6 +9,9 @@ namespace kaj::common {
 
 // Removes leading and trailing blanks (the byte 0x20 only).
 std::string trimBlanks(std::string_view text);
+// Removes leading blanks only.
+std::string_view leadingBlanksTrimmed(std::string_view text);
+std::string trimLeadingBlanks(std::string_view text);
 std::string toUpperAscii(std::string_view text);
 // The fields between separators, as many as there are (an empty text is one empty
 // field).

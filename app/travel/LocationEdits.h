@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "CatalogueState.h"
+#include "MessageSink.h"
 #include "TravelEntries.h"
 #include "TravelState.h"
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "AsciiCase.h"
-#include "ConfigText.h"
 #include "TextRoutines.h"
 
 namespace kaj::travel {
@@ -111,9 +110,9 @@ void addComboItems(const std::vector<std::string>& entries, std::vector<std::str
                    std::vector<std::string>& subsections) {
     for (const auto& entry : entries) {
         const auto fields = splitEntry(entry);
-        addUnlessPresent(categories, catalogue::trimLeadingBlanks(fields[0]));
+        addUnlessPresent(categories, common::trimLeadingBlanks(fields[0]));
         if (fields.size() > 1) {
-            addUnlessPresent(subsections, catalogue::trimLeadingBlanks(fields[1]));
+            addUnlessPresent(subsections, common::trimLeadingBlanks(fields[1]));
         }
     }
 }

@@ -15,7 +15,7 @@ constexpr const char* kRootNode = "GM Spots";
 
 // The node a subcategory goes under: the one whose key is the category, else the
 // one whose key is the category in another letter case; none makes it a root.
-std::optional<std::string> parentKeyFor(const catalogue::CatalogueTree& tree,
+std::optional<std::string> parentKeyFor(const common::CategoryTree& tree,
                                         const std::string& category) {
     if (category.empty()) {
         return std::nullopt;
@@ -33,7 +33,7 @@ std::filesystem::path travelFilePath(const std::filesystem::path& programFolder)
 }
 
 void LoadMapScript(TravelState& state, const std::filesystem::path& programFolder,
-                   const catalogue::MessageSink& message) {
+                   const common::MessageSink& message) {
     const auto lines = platform::readTextLines(travelFilePath(programFolder));
     if (!lines) {
         message(kTravelFileMissing);

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "CatalogueState.h"
+#include "MessageSink.h"
 #include "TextFile.h"
 #include "TravelState.h"
 
@@ -18,7 +18,7 @@ std::filesystem::path travelFilePath(const std::filesystem::path& programFolder)
 // trimmed of blanks, tabs read as blanks; every "P=" line adds an entry of the
 // current category, subcategory and name. A missing file is told, and adds nothing.
 void LoadMapScript(TravelState& state, const std::filesystem::path& programFolder,
-                   const catalogue::MessageSink& message);
+                   const common::MessageSink& message);
 
 // The four lines of every entry, in list order, written whole or not at all.
 platform::WriteResult writeMapScript(const std::filesystem::path& programFolder,

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "CatalogueTree.h"
+#include "CategoryTree.h"
 
 namespace kaj::travel {
 
@@ -12,7 +12,7 @@ struct TravelState {
     // Category|Subcategory|Name|Position, sorted: an entry's index is its rank.
     std::vector<std::string> ListFullMap;
     // "GM Spots", the categories and their subcategories; places are not nodes.
-    catalogue::CatalogueTree tvwMap;
+    common::CategoryTree tvwMap;
     // The Add Location window is editing the entry at Index (not adding).
     bool EditLocation = false;
     int Index = 0;

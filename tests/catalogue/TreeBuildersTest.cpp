@@ -5,6 +5,7 @@
 #include <random>
 
 #include "ConfigText.h"
+#include "TextRoutines.h"
 #include "TreeBuilders.h"
 
 namespace kaj::catalogue {
@@ -13,15 +14,15 @@ namespace {
 // The definition: for each record, its category under the root unless a node shows
 // that text in any letter case, then its section under the category likewise.
 std::vector<std::string> definedOutline(const std::vector<std::string>& records) {
-    CatalogueTree tree;
+    common::CategoryTree tree;
     tree.addRoot("Custom", "Custom", true);
     for (const auto& record : records) {
         const auto fields = splitFields(record);
         if (fields.size() < 2) {
             continue;
         }
-        const std::string category = trimLeadingBlanks(fields[0]);
-        const std::string section = trimLeadingBlanks(fields[1]);
+        const std::string category = common::trimLeadingBlanks(fields[0]);
+        const std::string section = common::trimLeadingBlanks(fields[1]);
         if (!tree.hasTextIgnoringCase(category)) {
             tree.addChild("Custom", category, category, true);
         }

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rest = rest.empty() ? rest : rest.subspan(1 + length);
     }
 
-    const catalogue::MessageSink ignore = [](std::string_view) {};
+    const common::MessageSink ignore = [](std::string_view) {};
     for (bool scripts : {false, true}) {
         catalogue::CatalogueState state;
         const catalogue::CatalogueSource source{scripts, program, server};

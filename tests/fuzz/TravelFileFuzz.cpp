@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace kaj;
     static const auto folder = fuzz::scratchFolder("travel-fuzz");
     fuzz::writeFile(folder / "KajMap.scp", {data, size});
-    const catalogue::MessageSink ignore = [](std::string_view) {};
+    const common::MessageSink ignore = [](std::string_view) {};
     travel::TravelState state;
     travel::LoadMapScript(state, folder, ignore);
     for (const auto& line : state.tvwMap.outline()) {

@@ -35,7 +35,7 @@ int runCatalogue(bool npcs, int argc, char** argv) {
                      npcs ? "npcs" : "items");
         return 2;
     }
-    const catalogue::MessageSink toStandardError = [](std::string_view text) {
+    const common::MessageSink toStandardError = [](std::string_view text) {
         writeLine(stderr, text);
     };
     catalogue::CatalogueState state;

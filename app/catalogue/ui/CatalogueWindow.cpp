@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 
-#include "CatalogueTreeView.h"
+#include "CategoryTreeView.h"
 #include "EnterReleased.h"
 #include "GlyphViewDispatchIds.h"
 #include "HostedControl.h"
@@ -46,7 +46,7 @@ CatalogueWindow::CatalogueWindow(CatalogueHost& host, const Names& names,
     connect(enter, &common::EnterReleased::released, this, [this] { search(); });
     selectAllOnFocus(TextSearch);
 
-    list_ = makeReportList(names.list, columns, this);
+    list_ = common::makeReportList(names.list, columns, this);
     list_->setAccessibleName(names.listCaption);
     layout_->addWidget(list_, 3);
     connect(list_, &QTreeWidget::itemClicked, this,

@@ -10,7 +10,7 @@
 #include "ArtPreview.h"
 #include "CatalogueLoads.h"
 #include "CatalogueRows.h"
-#include "CatalogueTreeView.h"
+#include "CategoryTreeView.h"
 #include "HostedControl.h"
 #include "QtText.h"
 #include "UpDownArrows.h"
@@ -57,7 +57,7 @@ void frmCreateItem::createControls() {
     TextGraphic->setObjectName("TextGraphic");
     TextGraphic->setAccessibleName("Graphic");
     previewSide->addWidget(TextGraphic);
-    ListObjTypes = makeReportList("ListObjTypes", {"Obj Type"}, this);
+    ListObjTypes = common::makeReportList("ListObjTypes", {"Obj Type"}, this);
     ListObjTypes->setAccessibleName("Obj Types");
     previewSide->addWidget(ListObjTypes, 1);
     connect(ListObjTypes, &QTreeWidget::itemClicked, this,
@@ -230,7 +230,7 @@ std::optional<std::string> frmCreateItem::selectedId(const char* missingMessage)
 void frmCreateItem::showTree() {
     ListItems->clear();
     ListObjTypes->clear();
-    showCatalogueTree(tvwItems, host_.catalogue().tvwItems);
+    common::showCategoryTree(tvwItems, host_.catalogue().tvwItems);
 }
 
 void frmCreateItem::fillObjectTypes() {

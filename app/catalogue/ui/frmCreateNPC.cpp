@@ -9,7 +9,7 @@
 #include "ArtPreview.h"
 #include "CatalogueLoads.h"
 #include "CatalogueRows.h"
-#include "CatalogueTreeView.h"
+#include "CategoryTreeView.h"
 #include "HostedControl.h"
 #include "QtText.h"
 
@@ -136,7 +136,7 @@ void frmCreateNPC::createControls() {
 
 void frmCreateNPC::showTree() {
     ListNPC->clear();
-    showCatalogueTree(tvwNPC, host_.catalogue().tvwNPC);
+    common::showCategoryTree(tvwNPC, host_.catalogue().tvwNPC);
 }
 
 void frmCreateNPC::tvwNPC_NodeClick(QTreeWidgetItem* node) {

@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-#include "CatalogueTreeView.h"
+#include "CategoryTreeView.h"
 #include "Cp1252.h"
 #include "LayoutHelpers.h"
 #include "LocationEdits.h"
@@ -65,7 +65,7 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     txtFilter->setAccessibleName("Filter places by name");
     txtFilter->setClearButtonEnabled(true);
     places->addWidget(txtFilter);
-    ListLocation = catalogue::makeReportList("ListLocation", {"Name", "Location", "Index"}, this);
+    ListLocation = common::makeReportList("ListLocation", {"Name", "Location", "Index"}, this);
     ListLocation->setIndentation(0);
     ListLocation->setAccessibleName("Travel locations");
     ListLocation->header()->setStretchLastSection(true);
@@ -146,7 +146,7 @@ void TravelPage::LoadMapScript() {
 }
 
 void TravelPage::showTree() {
-    catalogue::showCatalogueTree(tvwMap, host_.travel().tvwMap);
+    common::showCategoryTree(tvwMap, host_.travel().tvwMap);
     fitTreeWidth();
     // A filter still typed shows its places of the new list.
     if (txtFilter->text().isEmpty()) {

@@ -8,21 +8,21 @@
 #include <unordered_set>
 #include <vector>
 
-namespace kaj::catalogue {
+namespace kaj::common {
 
-struct CatalogueNode {
+struct CategoryNode {
     std::string key;  // empty: the node has no key
     std::string text;
     bool sortedChildren = false;
     std::vector<std::size_t> children;  // in the order added
 };
 
-// A catalogue tree as the windows show it. Keys compare exactly and are unique;
-// a node is added only under an existing key. Children of a node with the sorted
-// flag show in ascending text order (A-Z folded, equal texts in the order added);
-// roots show in the order added. Looking a node up by key or by folded text takes
-// constant time, so the builders stay linear in the number of records.
-class CatalogueTree {
+// A two-level tree of categories as the windows show it (catalogue and travel). Keys compare
+// exactly and are unique; a node is added only under an existing key. Children of a node with the
+// sorted flag show in ascending text order (A-Z folded, equal texts in the order added); roots show
+// in the order added. Looking a node up by key or by folded text takes constant time, so the
+// builders stay linear in the number of records.
+class CategoryTree {
   public:
     bool addRoot(std::string key, std::string text, bool sortedChildren);
     // False, adding nothing, when the key is taken or the parent key is unknown.
@@ -38,7 +38,7 @@ class CatalogueTree {
 
     std::size_t size() const { return nodes_.size(); }
     bool empty() const { return nodes_.empty(); }
-    const CatalogueNode& node(std::size_t index) const { return nodes_[index]; }
+    const CategoryNode& node(std::size_t index) const { return nodes_[index]; }
     const std::vector<std::size_t>& roots() const { return roots_; }
     // The children in the order they show.
     std::vector<std::size_t> shownChildren(std::size_t index) const;
@@ -56,10 +56,10 @@ class CatalogueTree {
   private:
     bool add(std::size_t* parent, std::string key, std::string text, bool sortedChildren);
 
-    std::vector<CatalogueNode> nodes_;
+    std::vector<CategoryNode> nodes_;
     std::vector<std::size_t> roots_;
     std::unordered_map<std::string, std::size_t> byKey_;
     std::unordered_set<std::string> foldedTexts_;
 };
 
-}  // namespace kaj::catalogue
+}  // namespace kaj::common

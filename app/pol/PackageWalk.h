@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <functional>
 
-namespace kaj::catalogue {
+namespace kaj::pol {
 
 // The walk of a server folder for packages: a folder's own pkg.cfg first, then
 // every entry whose name holds no dot, depth first, in case-insensitive name
@@ -12,4 +12,4 @@ namespace kaj::catalogue {
 void walkPackages(const std::filesystem::path& folder,
                   const std::function<void(const std::filesystem::path&)>& visit);
 
-}  // namespace kaj::catalogue
+}  // namespace kaj::pol

@@ -6,7 +6,7 @@
 
 #include "FileLookup.h"
 
-namespace kaj::catalogue {
+namespace kaj::pol {
 namespace {
 
 // identity: the folder's path with every link resolved, which tells a folder met
@@ -59,4 +59,4 @@ void walkPackages(const std::filesystem::path& folder,
     walk(folder, identity, trail, visit);
 }
 
-}  // namespace kaj::catalogue
+}  // namespace kaj::pol

@@ -1,12 +1,12 @@
-#include "CatalogueTree.h"
+#include "CategoryTree.h"
 
 #include <algorithm>
 
 #include "AsciiCase.h"
 
-namespace kaj::catalogue {
-bool CatalogueTree::add(std::size_t* parent, std::string key, std::string text,
-                        bool sortedChildren) {
+namespace kaj::common {
+bool CategoryTree::add(std::size_t* parent, std::string key, std::string text,
+                       bool sortedChildren) {
     if (!key.empty() && byKey_.count(key) != 0) {
         return false;
     }
@@ -15,7 +15,7 @@ bool CatalogueTree::add(std::size_t* parent, std::string key, std::string text,
         byKey_.emplace(key, index);
     }
     foldedTexts_.insert(platform::foldAsciiCase(text));
-    nodes_.push_back(CatalogueNode{std::move(key), std::move(text), sortedChildren, {}});
+    nodes_.push_back(CategoryNode{std::move(key), std::move(text), sortedChildren, {}});
     if (parent) {
         nodes_[*parent].children.push_back(index);
     } else {
@@ -24,12 +24,12 @@ bool CatalogueTree::add(std::size_t* parent, std::string key, std::string text,
     return true;
 }
 
-bool CatalogueTree::addRoot(std::string key, std::string text, bool sortedChildren) {
+bool CategoryTree::addRoot(std::string key, std::string text, bool sortedChildren) {
     return add(nullptr, std::move(key), std::move(text), sortedChildren);
 }
 
-bool CatalogueTree::addChild(std::string_view parentKey, std::string key, std::string text,
-                             bool sortedChildren) {
+bool CategoryTree::addChild(std::string_view parentKey, std::string key, std::string text,
+                            bool sortedChildren) {
     if (parentKey.empty()) {
         return false;
     }
@@ -41,18 +41,18 @@ bool CatalogueTree::addChild(std::string_view parentKey, std::string key, std::s
     return add(&parentIndex, std::move(key), std::move(text), sortedChildren);
 }
 
-void CatalogueTree::clear() {
+void CategoryTree::clear() {
     nodes_.clear();
     roots_.clear();
     byKey_.clear();
     foldedTexts_.clear();
 }
 
-bool CatalogueTree::hasKey(std::string_view key) const {
+bool CategoryTree::hasKey(std::string_view key) const {
     return !key.empty() && byKey_.count(std::string(key)) != 0;
 }
 
-std::optional<std::string> CatalogueTree::keyEqualIgnoringCase(std::string_view key) const {
+std::optional<std::string> CategoryTree::keyEqualIgnoringCase(std::string_view key) const {
     if (key.empty()) {
         return std::nullopt;
     }
@@ -64,11 +64,11 @@ std::optional<std::string> CatalogueTree::keyEqualIgnoringCase(std::string_view 
     return std::nullopt;
 }
 
-bool CatalogueTree::hasTextIgnoringCase(std::string_view text) const {
+bool CategoryTree::hasTextIgnoringCase(std::string_view text) const {
     return foldedTexts_.count(platform::foldAsciiCase(text)) != 0;
 }
 
-std::vector<std::size_t> CatalogueTree::shownChildren(std::size_t index) const {
+std::vector<std::size_t> CategoryTree::shownChildren(std::size_t index) const {
     std::vector<std::size_t> children = nodes_[index].children;
     if (nodes_[index].sortedChildren) {
         std::stable_sort(children.begin(), children.end(), [this](std::size_t a, std::size_t b) {
@@ -78,7 +78,7 @@ std::vector<std::size_t> CatalogueTree::shownChildren(std::size_t index) const {
     return children;
 }
 
-std::vector<CatalogueTree::ShownNode> CatalogueTree::displayOrder() const {
+std::vector<CategoryTree::ShownNode> CategoryTree::displayOrder() const {
     std::vector<ShownNode> order;
     order.reserve(nodes_.size());
     std::vector<ShownNode> pending;
@@ -97,7 +97,7 @@ std::vector<CatalogueTree::ShownNode> CatalogueTree::displayOrder() const {
     return order;
 }
 
-std::vector<std::string> CatalogueTree::outline() const {
+std::vector<std::string> CategoryTree::outline() const {
     std::vector<std::string> lines;
     for (const auto& shown : displayOrder()) {
         const auto& node = nodes_[shown.index];
@@ -111,4 +111,4 @@ std::vector<std::string> CatalogueTree::outline() const {
     return lines;
 }
 
-}  // namespace kaj::catalogue
+}  // namespace kaj::common

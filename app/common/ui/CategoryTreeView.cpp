@@ -1,12 +1,12 @@
-#include "CatalogueTreeView.h"
+#include "CategoryTreeView.h"
 
 #include <QHeaderView>
 
 #include "QtText.h"
 
-namespace kaj::catalogue {
+namespace kaj::common {
 
-void showCatalogueTree(QTreeWidget* view, const CatalogueTree& tree) {
+void showCategoryTree(QTreeWidget* view, const CategoryTree& tree) {
     view->clear();
     std::vector<QTreeWidgetItem*> items(tree.size(), nullptr);
     std::vector<QTreeWidgetItem*> parents;  // the last item shown at each depth
@@ -37,4 +37,4 @@ QTreeWidget* makeReportList(const char* name, const QStringList& columns, QWidge
     return list;
 }
 
-}  // namespace kaj::catalogue
+}  // namespace kaj::common
