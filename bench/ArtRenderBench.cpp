@@ -4,7 +4,6 @@
 // of 0x14000 entries, as large as today's art package.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -161,9 +160,8 @@ std::filesystem::path largePackage() {
         auto path = std::filesystem::temp_directory_path() / "kaj-bench-large.uop";
         clientdata::PackageWriter writer(5, 100);
         for (std::uint32_t n = 0; n < 0x14000; ++n) {
-            char name[40];
-            std::snprintf(name, sizeof name, "build/artlegacymul/%08u.tga", n);
-            writer.add(name, std::vector<std::uint8_t>(16, static_cast<std::uint8_t>(n)));
+            writer.add(controls::numberedEntryName("build/artlegacymul/", n, ".tga"),
+                       std::vector<std::uint8_t>(16, static_cast<std::uint8_t>(n)));
         }
         writer.write(path);
         return path;

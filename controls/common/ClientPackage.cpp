@@ -19,6 +19,15 @@ constexpr std::size_t kEntryBytes = 34;
 
 }  // namespace
 
+std::string numberedEntryName(std::string_view folder, std::uint64_t n, std::string_view extension,
+                              int digits) {
+    std::string number = std::to_string(n);
+    if (number.size() < static_cast<std::size_t>(digits)) {
+        number.insert(0, static_cast<std::size_t>(digits) - number.size(), '0');
+    }
+    return std::string(folder) + number + std::string(extension);
+}
+
 std::optional<ClientPackage> ClientPackage::open(const std::filesystem::path& path) {
     auto file = platform::ReadOnlyFile::open(path);
     if (!file) {
@@ -100,27 +109,32 @@ std::optional<PackageEntry> ClientPackage::find(std::string_view name) const {
     return find(packageNameHash(name));
 }
 
-bool ClientPackage::readStored(const PackageEntry& entry, std::uint64_t position, void* destination,
-                               std::size_t n) const {
-    if (entry.compression != 0 || position > entry.storedLength ||
+std::optional<std::uint64_t> ClientPackage::storedStart(const PackageEntry& entry) const {
+    const std::uint64_t start = entry.offset + entry.headerLength;
+    if (start < entry.offset || start > file_.size() ||
+        entry.storedLength > file_.size() - start) {
+        return std::nullopt;
+    }
+    return start;
+}
+
+bool ClientPackage::readStored(const PackageEntry& entry, std::uint64_t position,
+                               void* destination, std::size_t n) const {
+    const auto start = storedStart(entry);
+    if (!start || entry.compression != 0 || position > entry.storedLength ||
         n > entry.storedLength - position) {
         return false;
     }
-    const std::uint64_t start = entry.offset + entry.headerLength;
-    if (start < entry.offset) {
-        return false;
-    }
-    return file_.readAt(start + position, destination, n);
+    return file_.readAt(*start + position, destination, n);
 }
 
 std::vector<std::uint8_t> ClientPackage::read(const PackageEntry& entry) const {
-    const std::uint64_t start = entry.offset + entry.headerLength;
-    if (start < entry.offset || start > file_.size() || entry.storedLength > file_.size() - start ||
-        entry.storedLength > kLargestEntry || entry.length() > kLargestEntry) {
+    const auto start = storedStart(entry);
+    if (!start || entry.storedLength > kLargestEntry || entry.length() > kLargestEntry) {
         return {};
     }
     std::vector<std::uint8_t> stored(entry.storedLength);
-    if (!file_.readAt(start, stored.data(), stored.size())) {
+    if (!file_.readAt(*start, stored.data(), stored.size())) {
         return {};
     }
     if (entry.compression == 0) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -22,6 +23,12 @@ struct PackageEntry {
     // The bytes the entry gives once unpacked.
     std::uint64_t length() const { return compression == 0 ? storedLength : realLength; }
 };
+
+// The name a package files record n under: the folder, n in as many digits as given
+// (eight, or seven for some of EA's gumps), and the extension ("build/artlegacymul/",
+// 5, ".tga" -> "build/artlegacymul/00000005.tga").
+std::string numberedEntryName(std::string_view folder, std::uint64_t n, std::string_view extension,
+                              int digits = 8);
 
 // A client package (the .uop files of today's client): a table of files, each
 // filed under the hash of its name. The table is read once when the package is
@@ -51,6 +58,8 @@ class ClientPackage {
   private:
     explicit ClientPackage(platform::ReadOnlyFile file) : file_(std::move(file)) {}
     bool readTable(std::uint64_t firstBlock);
+    // Where an entry's stored bytes start, when they lie whole inside the file.
+    std::optional<std::uint64_t> storedStart(const PackageEntry& entry) const;
 
     platform::ReadOnlyFile file_;
     std::vector<std::pair<std::uint64_t, PackageEntry>> entries_;  // by hash

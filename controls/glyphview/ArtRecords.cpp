@@ -1,7 +1,5 @@
 #include "ArtRecords.h"
 
-#include <cstdio>
-
 #include "ClientFolder.h"
 #include "LittleEndian.h"
 
@@ -42,10 +40,8 @@ std::optional<LoadedRecord> ArtRecords::readPackaged(std::uint64_t n) const {
         return std::nullopt;
     }
     std::optional<controls::PackageEntry> entry;
-    for (const char* digits : {"%08llu", "%07llu"}) {
-        char number[16];
-        std::snprintf(number, sizeof number, digits, static_cast<unsigned long long>(n));
-        entry = package_->find(std::string(files_.entryFolder) + number + ".tga");
+    for (int digits : {8, 7}) {
+        entry = package_->find(controls::numberedEntryName(files_.entryFolder, n, ".tga", digits));
         if (entry || !files_.sizeInData) {
             break;
         }

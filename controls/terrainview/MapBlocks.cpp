@@ -1,7 +1,6 @@
 #include "MapBlocks.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -20,10 +19,7 @@ constexpr std::uint64_t kMostEntries =
     MapBlocks::kBlocksPerEntry;
 
 std::string entryName(std::uint64_t k) {
-    char name[48];
-    std::snprintf(name, sizeof name, "build/map0legacymul/%08llu.dat",
-                  static_cast<unsigned long long>(k));
-    return name;
+    return controls::numberedEntryName("build/map0legacymul/", k, ".dat");
 }
 
 }  // namespace

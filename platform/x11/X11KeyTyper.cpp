@@ -18,19 +18,30 @@
 namespace kaj::platform::x11 {
 namespace {
 
+// The keys that set each real modifier the typing may hold.
+std::vector<std::pair<unsigned, KeyCode>> modifierKeys(Display* display, unsigned levelThree) {
+    const std::pair<unsigned, KeySym> symbols[] = {{ShiftMask, XK_Shift_L},
+                                                   {ControlMask, XK_Control_L},
+                                                   {Mod1Mask, XK_Alt_L},
+                                                   {levelThree, XK_ISO_Level3_Shift}};
+    std::vector<std::pair<unsigned, KeyCode>> keys;
+    for (const auto& [mask, symbol] : symbols) {
+        const KeyCode code = mask != 0 ? XKeysymToKeycode(display, symbol) : KeyCode{0};
+        if (code != 0) {
+            keys.emplace_back(mask, code);
+        }
+    }
+    return keys;
+}
+
 // Holds modifier keys down as the plan asks and releases them at the end, also when
 // typing stops early. Each real modifier is held through one key that sets it.
 class ModifierGuard {
   public:
-    ModifierGuard(Display* display, unsigned levelThree) : display_(display) {
-        const std::pair<unsigned, KeySym> keys[] = {{ShiftMask, XK_Shift_L},
-                                                    {ControlMask, XK_Control_L},
-                                                    {Mod1Mask, XK_Alt_L},
-                                                    {levelThree, XK_ISO_Level3_Shift}};
-        for (const auto& [mask, symbol] : keys) {
-            if (mask != 0) {
-                keys_.push_back({mask, XKeysymToKeycode(display, symbol)});
-            }
+    ModifierGuard(Display* display, const std::vector<std::pair<unsigned, KeyCode>>& keys)
+        : display_(display) {
+        for (const auto& [mask, code] : keys) {
+            keys_.push_back({mask, code});
         }
     }
     ~ModifierGuard() {
@@ -40,20 +51,10 @@ class ModifierGuard {
     ModifierGuard(const ModifierGuard&) = delete;
     ModifierGuard& operator=(const ModifierGuard&) = delete;
 
-    bool available(unsigned wanted) const {
-        unsigned reachable = 0;
-        for (const auto& key : keys_) {
-            if (key.code != 0) {
-                reachable |= key.mask;
-            }
-        }
-        return (wanted & ~reachable) == 0;
-    }
-
     void set(unsigned wanted) {
         for (auto& key : keys_) {
             const bool want = (wanted & key.mask) != 0;
-            if (want != key.held && key.code != 0) {
+            if (want != key.held) {
                 XTestFakeKeyEvent(display_, key.code, want ? True : False, CurrentTime);
                 key.held = want;
             }
@@ -212,9 +213,13 @@ TypingOutcome X11KeyTyper::type(const std::vector<KeyStroke>& strokes, Window ta
             plan.keys[i].heldModifiers |= ShiftMask;
         }
     }
-    ModifierGuard probe(display_, keyboard.levelThreeModifier);
+    const auto modifierCodes = modifierKeys(display_, keyboard.levelThreeModifier);
+    unsigned holdable = 0;
+    for (const auto& [mask, code] : modifierCodes) {
+        holdable |= mask;
+    }
     for (const auto& key : plan.keys) {
-        if (!probe.available(key.heldModifiers)) {
+        if ((key.heldModifiers & ~holdable) != 0) {
             return {false, "the keyboard map lacks a modifier key, so nothing was typed"};
         }
     }
@@ -227,7 +232,7 @@ TypingOutcome X11KeyTyper::type(const std::vector<KeyStroke>& strokes, Window ta
     }
     XSync(display_, False);
     LockGuard locks(display_, user, user.modifiers & ~numLock);
-    ModifierGuard modifiers(display_, keyboard.levelThreeModifier);
+    ModifierGuard modifiers(display_, modifierCodes);
 
     std::size_t typed = 0;
     for (const auto& key : plan.keys) {

@@ -83,6 +83,14 @@ TEST(PackageNameHash, HoldsLookup3sOwnCheckValuesAndIgnoresLetterCase) {
     const auto [pc, pb] = lookup3("four score and seven years ago", 0, 0);
     EXPECT_EQ(packageNameHash("Four Score and Seven Years Ago"),
               static_cast<std::uint64_t>(pb) << 32 | pc);
+    EXPECT_EQ(numberedEntryName("build/gumpartlegacymul/", 1234, ".tga", 7),
+              "build/gumpartlegacymul/0001234.tga");
+    EXPECT_EQ(numberedEntryName("build/map0legacymul/", 111, ".dat"),
+              "build/map0legacymul/00000111.dat");
+    EXPECT_EQ(numberedEntryName("build/gumpartlegacymul/", 1234, ".tga", 7),
+              "build/gumpartlegacymul/0001234.tga");
+    EXPECT_EQ(numberedEntryName("build/map0legacymul/", 111, ".dat"),
+              "build/map0legacymul/00000111.dat");
     EXPECT_EQ(packageNameHash("build/ArtLegacyMUL/00000001.TGA"),
               packageNameHash("build/artlegacymul/00000001.tga"));
     // Every tail length from 1 to 12 bytes lands in its own place.

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "ArtLibrary.h"
 #include "ClientDataWriter.h"
@@ -172,8 +171,7 @@ TEST(PackagedClient, MapEntriesReadAcrossTheirEdgesPackedOrNot) {
     }
     clientdata::PackageWriter writer(3);  // its second entry goes deflated
     for (std::size_t at = 0, k = 0; at < blocks.size(); at += entryBytes, ++k) {
-        char name[48];
-        std::snprintf(name, sizeof name, "build/map0legacymul/%08zu.dat", k);
+        const std::string name = controls::numberedEntryName("build/map0legacymul/", k, ".dat");
         const std::string part = blocks.substr(at, entryBytes);
         writer.add(name, {part.begin(), part.end()});
     }

@@ -56,12 +56,6 @@ Bytes package(const std::vector<FuzzEntry>& entries, std::span<const std::uint8_
     return file;
 }
 
-std::string numbered(const char* folder, std::size_t n, const char* extension) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%08zu", n);
-    return std::string(folder) + number + extension;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -80,13 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const auto folder = fuzz::scratchFolder("kaj-package-fuzz");
 
     fuzz::writeFile(folder / "artLegacyMUL.uop", package(entries, bytes, [](std::size_t i) {
-                        return numbered("build/artlegacymul/", 0x4000 + i, ".tga");
+                        return controls::numberedEntryName("build/artlegacymul/", 0x4000 + i,
+                                                           ".tga");
                     }));
     fuzz::writeFile(folder / "gumpartLegacyMUL.uop", package(entries, bytes, [](std::size_t i) {
-                        return numbered("build/gumpartlegacymul/", i, ".tga");
+                        return controls::numberedEntryName("build/gumpartlegacymul/", i, ".tga");
                     }));
     fuzz::writeFile(folder / "map0LegacyMUL.uop", package(entries, bytes, [](std::size_t i) {
-                        return numbered("build/map0legacymul/", i, ".dat");
+                        return controls::numberedEntryName("build/map0legacymul/", i, ".dat");
                     }));
     const auto library = glyph::ArtLibrary::fromFolder(folder);
     controls::PixelBuffer buffer;

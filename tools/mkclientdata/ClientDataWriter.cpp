@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <stdexcept>
 #include <vector>
 
+#include "ClientPackage.h"
 #include "PackageWriter.h"
 
 namespace kaj::clientdata {
@@ -94,9 +94,8 @@ class MulPair {
             data.insert(data.end(), first, first + std::max(entry.length, 0));
             const bool seven = std::find(naming.sevenDigits.begin(), naming.sevenDigits.end(), n) !=
                                naming.sevenDigits.end();
-            char number[16];
-            std::snprintf(number, sizeof number, seven ? "%07zu" : "%08zu", n);
-            package.add(std::string(naming.folder) + number + ".tga", std::move(data));
+            package.add(controls::numberedEntryName(naming.folder, n, ".tga", seven ? 7 : 8),
+                        std::move(data));
         }
         package.write(path);
     }
@@ -615,8 +614,7 @@ void writeMapData(const std::filesystem::path& folder, std::uint32_t seed,
         package.storeAllPlain();
         constexpr std::size_t kEntryBytes = std::size_t{4096} * 196;
         for (std::size_t at = 0, k = 0; at < packedMap.size(); at += kEntryBytes, ++k) {
-            char name[48];
-            std::snprintf(name, sizeof name, "build/map0legacymul/%08zu.dat", k);
+            const std::string name = controls::numberedEntryName("build/map0legacymul/", k, ".dat");
             const auto first = packedMap.begin() + static_cast<std::ptrdiff_t>(at);
             package.add(name, Bytes(first, first + static_cast<std::ptrdiff_t>(std::min(
                                                        kEntryBytes, packedMap.size() - at))));
