@@ -97,9 +97,4 @@ std::string utf8ToCp1252(std::string_view text) {
     return out;
 }
 
-std::filesystem::path pathFromCp1252(std::string_view text) {
-    const std::string utf8 = cp1252ToUtf8(text);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 }  // namespace kaj::platform

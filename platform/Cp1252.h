@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,8 +15,5 @@ std::string cp1252ToUtf8(std::string_view text);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string utf8ToCp1252(std::string_view text);
 void appendUtf8(std::string& out, char32_t codePoint);
-// A path the console holds as Windows-1252 text (a Setup field), as a path of this
-// system, whose names are UTF-8 on Linux and UTF-16 on Windows.
-std::filesystem::path pathFromCp1252(std::string_view text);
 
 }  // namespace kaj::platform

@@ -7,7 +7,8 @@
 namespace kaj::platform {
 
 // The program's message, question and input boxes and its folder and file
-// dialogs, all titled "Kajmar Console". Texts are Windows-1252.
+// dialogs, all titled "Kajmar Console". Texts are Windows-1252; the paths the
+// folder and file dialogs take and give are path texts (UTF-8, see PathText.h).
 class Dialogs {
   public:
     virtual ~Dialogs() = default;

@@ -10,7 +10,9 @@
 
 namespace kaj::platform {
 
-// Opens a program, a document or an address as the desktop's shell would.
+// Opens a program, a document or an address as the desktop's shell would. Targets,
+// programs and arguments are UTF-8 text (a path as textOfPath gives it); the
+// failures are Windows-1252, as every message the console shows.
 class Shell {
   public:
     virtual ~Shell() = default;

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "PathText.h"
 #include "SystemInformation.h"
 #include "Version.h"
 
@@ -110,11 +111,11 @@ void frmAbout::StartSysInfo() {
     if (!tool) {
         services_.dialogs.message(std::string(kSystemInformationUnavailable) +
                                   "\r\n\r\nKajmar Console keeps its settings and files in " +
-                                  services_.programFolder.string() + ".");
+                                  platform::pathInMessage(services_.programFolder) + ".");
         return;
     }
     // A tool that cannot be started ends the attempt quietly.
-    services_.shell.open(tool->string(), tool->parent_path());
+    services_.shell.open(platform::textOfPath(*tool), tool->parent_path());
 }
 
 }  // namespace kaj::about

@@ -1,5 +1,6 @@
 #include "BackedUpWrite.h"
 
+#include "PathText.h"
 #include "ServerConfigLine.h"
 #include "TextFile.h"
 
@@ -10,8 +11,9 @@ std::optional<std::string> writeWithBackup(const std::filesystem::path& file,
                                            const std::vector<std::string>& lines,
                                            bool byteOrderMark) {
     if (const auto copied = platform::copyFileReplacing(file, backup); !copied.ok) {
-        return "The backup " + backup.string() + " could not be written (" + copied.error + "). " +
-               file.filename().string() + " was not changed.";
+        return "The backup " + platform::pathInMessage(backup) + " could not be written (" +
+               copied.error + "). " + platform::pathInMessage(file.filename()) +
+               " was not changed.";
     }
     std::string bytes = byteOrderMark ? std::string(kByteOrderMark) : std::string();
     for (const auto& line : lines) {
@@ -19,8 +21,8 @@ std::optional<std::string> writeWithBackup(const std::filesystem::path& file,
         bytes += "\r\n";
     }
     if (const auto written = platform::writeFileReplacing(file, bytes); !written.ok) {
-        return file.string() + " could not be written (" + written.error +
-               "). It was not changed; the backup is " + backup.string() + ".";
+        return platform::pathInMessage(file) + " could not be written (" + written.error +
+               "). It was not changed; the backup is " + platform::pathInMessage(backup) + ".";
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "BackedUpWrite.h"
 #include "FileLookup.h"
 #include "PackageWalk.h"
+#include "PathText.h"
 #include "ServerConfigLine.h"
 #include "TextFile.h"
 
@@ -76,7 +77,7 @@ std::optional<std::string> PackageManager::save(int index, const PackageForm& fo
     const auto file = packageFile(folder).value_or(folder / "pkg.cfg");
     const auto oldLines = platform::readTextLines(file);
     if (!oldLines) {
-        return file.string() + " could not be read. It was not changed.";
+        return platform::pathInMessage(file) + " could not be read. It was not changed.";
     }
     const bool mark = !oldLines->empty() && oldLines->front().starts_with(kByteOrderMark);
     return writeWithBackup(file, folder / "pkg.old", packageLines(*oldLines, form), mark);

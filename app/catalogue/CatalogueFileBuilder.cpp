@@ -3,6 +3,7 @@
 #include "AsciiCase.h"
 #include "ConfigText.h"
 #include "FileLookup.h"
+#include "PathText.h"
 #include "TextFile.h"
 #include "TextRoutines.h"
 
@@ -97,11 +98,12 @@ std::string dataFilesMessage(const DataFilesResult& result) {
     }
     for (const auto* failed : {&result.items, &result.npcs}) {
         if (!failed->backupError.empty()) {
-            message += kLineEnd + kLineEnd + failed->backup.string() + " could not be written (" +
-                       failed->backupError + "); " + failed->file.string() + " was not changed.";
+            message += kLineEnd + kLineEnd + platform::pathInMessage(failed->backup) +
+                       " could not be written (" + failed->backupError + "); " +
+                       platform::pathInMessage(failed->file) + " was not changed.";
         } else if (!failed->written) {
-            message += kLineEnd + kLineEnd + failed->file.string() + " could not be written (" +
-                       failed->error + "); the previous file was kept.";
+            message += kLineEnd + kLineEnd + platform::pathInMessage(failed->file) +
+                       " could not be written (" + failed->error + "); the previous file was kept.";
         }
     }
     return message;

@@ -1,6 +1,7 @@
 #include "CatalogueLoads.h"
 
 #include "FileLookup.h"
+#include "PathText.h"
 #include "ScriptFiles.h"
 #include "ServerDefinitions.h"
 #include "TreeBuilders.h"
@@ -61,7 +62,7 @@ std::filesystem::path serverFolderFromText(const std::string& text) {
     while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) {
         folder.pop_back();
     }
-    return std::filesystem::path(folder);
+    return platform::pathFromText(folder);
 }
 
 }  // namespace kaj::catalogue

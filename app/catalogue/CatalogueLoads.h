@@ -25,7 +25,8 @@ void loadNpcCatalogue(CatalogueState& state, const CatalogueSource& source,
 void resetItemDefaults(CatalogueState& state);
 void resetNpcDefaults(CatalogueState& state);
 
-// The server folder named by the settings' text, which ends with a separator.
+// The server folder named by the settings' path text (UTF-8), which ends with a
+// separator.
 std::filesystem::path serverFolderFromText(const std::string& text);
 
 }  // namespace kaj::catalogue

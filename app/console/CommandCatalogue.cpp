@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "FileLookup.h"
+#include "PathText.h"
 
 namespace kaj::console {
 namespace {
@@ -300,15 +301,15 @@ std::string buildCommandText(const CatalogueButton& button, const ArgumentReader
 }
 
 std::string polProgramPath(const std::string& polFolder, bool preferWindowsProgram) {
-    const std::filesystem::path folder(polFolder);
+    const std::filesystem::path folder = platform::pathFromText(polFolder);
     if (preferWindowsProgram) {
         return polFolder + "pol.exe";
     }
     if (auto found = platform::findCaseInsensitive(folder, "pol.exe")) {
-        return found->string();
+        return platform::textOfPath(*found);
     }
     if (auto found = platform::findCaseInsensitive(folder, "pol")) {
-        return found->string();
+        return platform::textOfPath(*found);
     }
     return {};
 }

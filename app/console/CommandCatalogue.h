@@ -71,7 +71,7 @@ class ArgumentReader {
 
 std::string buildCommandText(const CatalogueButton& button, const ArgumentReader& reader);
 
-// The Start POL target: the server's program in the POL folder ("pol.exe", or "pol"
+// The Start POL target (path texts): the server's program in the POL folder ("pol.exe", or "pol"
 // where only that exists), or empty when the folder holds neither.
 std::string polProgramPath(const std::string& polFolder, bool preferWindowsProgram);
 

@@ -4,77 +4,61 @@
 #include <string_view>
 #include <system_error>
 
+#include "PathText.h"
 #include "SortedTextList.h"
 #include "TextRoutines.h"
 
 namespace kaj::console {
 namespace {
 
-enum class Key {
-    Position,
-    PolPath,
-    UoPath,
-    Server,
-    LastServer,
-    LastIp,
-    LastAccount,
-    LastPassword,
-    LastPort,
-    LastClient,
-    Option,
-    UserCommand,
-    ClientKind,
-    ClientTitle,
+enum class ValueKind { Text, PathText, Position, Option, Servers, UserCommand, ClientKind };
+
+// One key of the file: its name, what its value is, and where the settings keep it
+// (a text member, or the index of a position, option or user-command slot).
+struct IniKey {
+    std::string name;  // upper case
+    ValueKind kind;
+    std::string ConsoleSettings::*text = nullptr;
+    int index = 0;
 };
 
-struct Pattern {
-    std::string prefix;  // upper case, ends in "="
-    Key key;
-    int index;  // which position, option or user-command slot
-};
-
-// In the order the keys are matched; the first that matches a line decides.
-const std::vector<Pattern>& patterns() {
-    static const std::vector<Pattern> table = [] {
-        std::vector<Pattern> p = {
-            {"WINLEFT=", Key::Position, 0},
-            {"WINTOP=", Key::Position, 1},
-            {"MAPLEFT=", Key::Position, 2},
-            {"MAPTOP=", Key::Position, 3},
-            {"ITEMLEFT=", Key::Position, 4},
-            {"ITEMTOP=", Key::Position, 5},
-            {"NPCLEFT=", Key::Position, 6},
-            {"NPCTOP=", Key::Position, 7},
-            {"POLPATH=", Key::PolPath, 0},
-            {"UOPATH=", Key::UoPath, 0},
-            {"SERVER=", Key::Server, 0},
-            {"LASTSERVER=", Key::LastServer, 0},
-            {"LASTIP=", Key::LastIp, 0},
-            {"LASTACCOUNT=", Key::LastAccount, 0},
-            {"LASTPASSWORD=", Key::LastPassword, 0},
-            {"LASTPORT=", Key::LastPort, 0},
-            {"LASTCLIENT=", Key::LastClient, 0},
-            {"LOADSCRIPTS=", Key::Option, 0},
-            {"SENDENTER=", Key::Option, 1},
-            {"AUTOSHOWLAUNCHER=", Key::Option, 2},
-            {"STAYONTOP=", Key::Option, 3},
-            {"DRAWSTATICS=", Key::Option, 4},
-            {"USEKAJSCRIPTS=", Key::Option, 5},
-            {"CLIENTKIND=", Key::ClientKind, 0},
-            {"CLIENTTITLE=", Key::ClientTitle, 0},
+// In the order the file is written. No name is the start of another followed by
+// "=", so a line matches at most one key.
+const std::vector<IniKey>& iniKeys() {
+    static const std::vector<IniKey> table = [] {
+        std::vector<IniKey> keys = {
+            {"POLPATH", ValueKind::PathText, &ConsoleSettings::polPath},
+            {"UOPATH", ValueKind::PathText, &ConsoleSettings::uoPath},
+            {"LASTSERVER", ValueKind::Text, &ConsoleSettings::lastServer},
+            {"LASTIP", ValueKind::Text, &ConsoleSettings::lastIp},
+            {"LASTACCOUNT", ValueKind::Text, &ConsoleSettings::lastAccount},
+            {"LASTPASSWORD", ValueKind::Text, &ConsoleSettings::lastPassword},
+            {"LASTPORT", ValueKind::Text, &ConsoleSettings::lastPort},
+            {"LASTCLIENT", ValueKind::Text, &ConsoleSettings::lastClient},
         };
-        for (int slot = 0; slot < kUserCommandSlots; ++slot) {
-            p.push_back({"USERCMD" + std::to_string(slot) + "=", Key::UserCommand, slot});
+        const char* options[] = {"LOADSCRIPTS", "SENDENTER",   "AUTOSHOWLAUNCHER",
+                                 "STAYONTOP",   "DRAWSTATICS", "USEKAJSCRIPTS"};
+        static_assert(std::size(options) == kOptionCount);
+        for (int i = 0; i < kOptionCount; ++i) {
+            keys.push_back({options[i], ValueKind::Option, nullptr, i});
         }
-        return p;
+        const char* positions[] = {"WINLEFT",  "WINTOP",  "MAPLEFT", "MAPTOP",
+                                   "ITEMLEFT", "ITEMTOP", "NPCLEFT", "NPCTOP"};
+        static_assert(std::size(positions) == kWindowPositionCount);
+        for (int i = 0; i < kWindowPositionCount; ++i) {
+            keys.push_back({positions[i], ValueKind::Position, nullptr, i});
+        }
+        keys.push_back({"SERVER", ValueKind::Servers});
+        for (int slot = 0; slot < kUserCommandSlots; ++slot) {
+            keys.push_back(
+                {"USERCMD" + std::to_string(slot), ValueKind::UserCommand, nullptr, slot});
+        }
+        keys.push_back({"CLIENTKIND", ValueKind::ClientKind});
+        keys.push_back({"CLIENTTITLE", ValueKind::Text, &ConsoleSettings::clientTitle});
+        return keys;
     }();
     return table;
 }
-
-constexpr std::array<const char*, kWindowPositionCount> kPositionKeys = {
-    "WINLEFT", "WINTOP", "MAPLEFT", "MAPTOP", "ITEMLEFT", "ITEMTOP", "NPCLEFT", "NPCTOP"};
-constexpr std::array<const char*, kOptionCount> kOptionKeys = {
-    "LOADSCRIPTS", "SENDENTER", "AUTOSHOWLAUNCHER", "STAYONTOP", "DRAWSTATICS", "USEKAJSCRIPTS"};
 
 // A position must be a whole number; out of the 16-bit range it is clamped.
 std::int16_t parsePosition(const std::string& value) {
@@ -125,92 +109,86 @@ std::size_t ConsoleSettings::addServer(std::string record) {
     return index;
 }
 
+namespace {
+
+void readValue(ConsoleSettings& settings, const IniKey& key, std::string value) {
+    switch (key.kind) {
+        case ValueKind::Text:
+            settings.*key.text = std::move(value);
+            break;
+        case ValueKind::PathText:
+            settings.*key.text = platform::pathTextFromFile(value);
+            break;
+        case ValueKind::Position:
+            settings.positions[key.index] = parsePosition(value);
+            break;
+        case ValueKind::Option:
+            settings.optionStates[key.index] = parseOptionState(value);
+            break;
+        case ValueKind::Servers:
+            settings.addServer(std::move(value));
+            break;
+        case ValueKind::UserCommand:
+            settings.ListUserCommands[key.index] = value.empty() ? kEmptyUserCommand : value;
+            break;
+        case ValueKind::ClientKind:
+            settings.clientKind = clientKindNamed(value);
+            break;
+    }
+}
+
+void writeValues(const ConsoleSettings& settings, const IniKey& key,
+                 std::vector<std::string>& lines) {
+    const std::string start = key.name + "=";
+    switch (key.kind) {
+        case ValueKind::Text:
+            lines.push_back(start + settings.*key.text);
+            break;
+        case ValueKind::PathText:
+            lines.push_back(start + common::trimBlanks(settings.*key.text));
+            break;
+        case ValueKind::Position:
+            lines.push_back(start + std::to_string(settings.positions[key.index]));
+            break;
+        case ValueKind::Option:
+            lines.push_back(start + std::to_string(settings.optionStates[key.index]));
+            break;
+        case ValueKind::Servers:
+            for (const auto& server : settings.ListServers) {
+                lines.push_back(start + server);
+            }
+            break;
+        case ValueKind::UserCommand:
+            lines.push_back(start + settings.ListUserCommands[key.index]);
+            break;
+        case ValueKind::ClientKind:
+            lines.push_back(start + clientKindName(settings.clientKind));
+            break;
+    }
+}
+
+}  // namespace
+
 void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& lines) {
     settings.ListServers.clear();
     settings.ListShards.clear();
     for (const auto& line : lines) {
         const std::string upper = common::toUpperAscii(line);
-        for (const auto& pattern : patterns()) {
-            if (!upper.starts_with(pattern.prefix)) {
-                continue;
+        for (const auto& key : iniKeys()) {
+            if (upper.starts_with(key.name) && upper.size() > key.name.size() &&
+                upper[key.name.size()] == '=') {
+                readValue(settings, key, common::ValueOf(line).value_or(""));
+                break;
             }
-            std::string value = common::ValueOf(line).value_or("");
-            switch (pattern.key) {
-                case Key::Position:
-                    settings.positions[pattern.index] = parsePosition(value);
-                    break;
-                case Key::PolPath:
-                    settings.polPath = std::move(value);
-                    break;
-                case Key::UoPath:
-                    settings.uoPath = std::move(value);
-                    break;
-                case Key::Server:
-                    settings.addServer(std::move(value));
-                    break;
-                case Key::LastServer:
-                    settings.lastServer = std::move(value);
-                    break;
-                case Key::LastIp:
-                    settings.lastIp = std::move(value);
-                    break;
-                case Key::LastAccount:
-                    settings.lastAccount = std::move(value);
-                    break;
-                case Key::LastPassword:
-                    settings.lastPassword = std::move(value);
-                    break;
-                case Key::LastPort:
-                    settings.lastPort = std::move(value);
-                    break;
-                case Key::LastClient:
-                    settings.lastClient = std::move(value);
-                    break;
-                case Key::Option:
-                    settings.optionStates[pattern.index] = parseOptionState(value);
-                    break;
-                case Key::UserCommand:
-                    settings.ListUserCommands[pattern.index] =
-                        value.empty() ? kEmptyUserCommand : value;
-                    break;
-                case Key::ClientKind:
-                    settings.clientKind = clientKindNamed(value);
-                    break;
-                case Key::ClientTitle:
-                    settings.clientTitle = std::move(value);
-                    break;
-            }
-            break;
         }
     }
 }
 
 std::vector<std::string> iniLines(const ConsoleSettings& settings) {
     std::vector<std::string> lines;
-    lines.push_back("POLPATH=" + common::trimBlanks(settings.polPath));
-    lines.push_back("UOPATH=" + common::trimBlanks(settings.uoPath));
-    lines.push_back("LASTSERVER=" + settings.lastServer);
-    lines.push_back("LASTIP=" + settings.lastIp);
-    lines.push_back("LASTACCOUNT=" + settings.lastAccount);
-    lines.push_back("LASTPASSWORD=" + settings.lastPassword);
-    lines.push_back("LASTPORT=" + settings.lastPort);
-    lines.push_back("LASTCLIENT=" + settings.lastClient);
-    for (int i = 0; i < kOptionCount; ++i) {
-        lines.push_back(std::string(kOptionKeys[i]) + "=" +
-                        std::to_string(settings.optionStates[i]));
+    for (const auto& key : iniKeys()) {
+        writeValues(settings, key, lines);
     }
-    for (int i = 0; i < kWindowPositionCount; ++i) {
-        lines.push_back(std::string(kPositionKeys[i]) + "=" +
-                        std::to_string(settings.positions[i]));
-    }
-    for (const auto& server : settings.ListServers) {
-        lines.push_back("SERVER=" + server);
-    }
-    for (int slot = 0; slot < kUserCommandSlots; ++slot) {
-        lines.push_back("USERCMD" + std::to_string(slot) + "=" + settings.ListUserCommands[slot]);
-    }
-    lines.push_back(std::string("CLIENTKIND=") + clientKindName(settings.clientKind));
-    lines.push_back("CLIENTTITLE=" + settings.clientTitle);
     return lines;
 }
 

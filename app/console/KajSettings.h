@@ -33,8 +33,8 @@ constexpr int kOptionCount = 6;
 // loading: empty texts, zero positions, "Use Kaj Data Files" ticked, empty slots.
 struct ConsoleSettings {
     std::array<std::int16_t, kWindowPositionCount> positions{};
-    std::string polPath;
-    std::string uoPath;
+    std::string polPath;  // the folders are path texts (UTF-8); every other text is
+    std::string uoPath;   // Windows-1252
     std::string lastServer;
     std::string lastIp;
     std::string lastAccount;
@@ -62,6 +62,9 @@ struct ConsoleSettings {
     std::size_t addServer(std::string record);
 };
 
+// Kaj.ini is Windows-1252 text but for POLPATH and UOPATH, written as UTF-8 so that
+// a folder named in any script survives; such a line that is not valid UTF-8 is
+// an older file's Windows-1252 and is read as that.
 // Reads the lines of Kaj.ini into settings, which hold the state before loading;
 // the shard lists are cleared first, keys absent from the lines stay as they were.
 void applyIniLines(ConsoleSettings& settings, const std::vector<std::string>& lines);

@@ -2,13 +2,14 @@
 
 #include "AsciiCase.h"
 #include "Cp1252.h"
+#include "PathText.h"
 
 namespace kaj::launcher {
 namespace {
 
-std::string jsonText(std::string_view text) {
+std::string jsonString(std::string_view utf8) {
     std::string out = "\"";
-    for (char c : platform::cp1252ToUtf8(std::string(text))) {
+    for (char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -23,6 +24,10 @@ std::string jsonText(std::string_view text) {
         }
     }
     return out + "\"";
+}
+
+std::string jsonText(std::string_view text) {
+    return jsonString(platform::cp1252ToUtf8(text));
 }
 
 }  // namespace
@@ -59,7 +64,7 @@ std::string classicUOSettings(const ShardFields& shard, const std::string& uoFol
     return "{\n  \"username\": " + jsonText(shard.account) +
            ",\n  \"password\": " + jsonText(classicUOPassword(shard.password, machine)) +
            ",\n  \"ip\": " + jsonText(shard.ip) + ",\n  \"port\": " + jsonText(shard.port) +
-           ",\n  \"ultimaonlinedirectory\": " + jsonText(uoFolder) +
+           ",\n  \"ultimaonlinedirectory\": " + jsonString(uoFolder) +
            ",\n  \"saveaccount\": true\n}\n";
 }
 
@@ -76,8 +81,12 @@ std::filesystem::path classicUOSettingsFile(const std::filesystem::path& folder,
 
 std::vector<std::string> classicUOArguments(const std::filesystem::path& settingsFile,
                                             const ShardFields& shard, const std::string& uoFolder) {
-    return {"-settings", settingsFile.string(), "-ip",         shard.ip,  "-port",
-            shard.port,  "-username",           shard.account, "-uopath", uoFolder};
+    using platform::cp1252ToUtf8;
+    return {"-settings", platform::textOfPath(settingsFile),
+            "-ip",       cp1252ToUtf8(shard.ip),
+            "-port",     cp1252ToUtf8(shard.port),
+            "-username", cp1252ToUtf8(shard.account),
+            "-uopath",   uoFolder};
 }
 
 std::optional<std::string> classicUORefusal(const ShardFields& shard, const std::string& uoFolder) {

@@ -22,14 +22,16 @@ bool isClassicUO(std::string_view clientPath);
 std::string classicUOPassword(std::string_view password, std::string_view machine);
 
 // The settings file handed to ClassicUO for a shard: account, password, server and
-// the Ultima Online directory, as JSON (texts turned from Windows-1252 into UTF-8).
+// the Ultima Online directory (a path text), as JSON (the shard's texts turned from
+// Windows-1252 into UTF-8).
 std::string classicUOSettings(const ShardFields& shard, const std::string& uoFolder,
                               std::string_view machine);
 // Its file name in the console's folder for a shard.
 std::filesystem::path classicUOSettingsFile(const std::filesystem::path& folder,
                                             const std::string& shardName);
 
-// The command line after the program: -settings, -ip, -port, -username, -uopath.
+// The command line after the program, as UTF-8: -settings, -ip, -port, -username,
+// -uopath.
 std::vector<std::string> classicUOArguments(const std::filesystem::path& settingsFile,
                                             const ShardFields& shard, const std::string& uoFolder);
 // A value ClassicUO would take for an option (it begins with "-"), named, or nothing.

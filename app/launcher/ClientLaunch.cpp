@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "ClassicUOStart.h"
+#include "Cp1252.h"
 #include "FileLookup.h"
+#include "PathText.h"
 #include "Processes.h"
 #include "TextFile.h"
 #include "TextRoutines.h"
@@ -30,8 +32,13 @@ std::string withSeparator(std::string folder) {
 std::optional<fs::path> clientFile(const std::string& folder, const char* name) {
     // The folder as typed may use either separator; the files are named in the system's.
     return platform::findCaseInsensitive(
-        folder.empty() ? fs::path(".") : fs::path(folder).make_preferred(), name,
+        folder.empty() ? fs::path(".") : platform::pathFromText(folder).make_preferred(), name,
         platform::EntryKind::File);
+}
+
+// The shard records hold Windows-1252 text.
+fs::path recordPath(const std::string& text) {
+    return platform::pathFromText(platform::cp1252ToUtf8(text));
 }
 
 // The client program the Client field names: an empty field or a file name
@@ -41,7 +48,7 @@ std::optional<fs::path> clientProgram(const std::string& client) {
     if (client.empty()) {
         return std::nullopt;
     }
-    const fs::path path(client);
+    const fs::path path = recordPath(client);
     std::error_code error;
     std::optional<fs::path> found;
     if (fs::is_regular_file(path, error)) {
@@ -50,15 +57,15 @@ std::optional<fs::path> clientProgram(const std::string& client) {
         const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
         found = platform::findCaseInsensitive(folder, path.filename(), platform::EntryKind::File);
     }
-    if (!found || found->filename().string().size() < 2) {
+    if (!found || platform::textOfPath(found->filename()).size() < 2) {
         return std::nullopt;
     }
     return fs::absolute(*found, error);
 }
 
 std::string writeFailure(const fs::path& file, const std::string& reason) {
-    return file.filename().string() + " could not be written to " + file.string() + " (" + reason +
-           "). The client was not started.";
+    return platform::pathInMessage(file.filename()) + " could not be written to " +
+           platform::pathInMessage(file) + " (" + reason + "). The client was not started.";
 }
 
 }  // namespace
@@ -151,10 +158,10 @@ LaunchOutcome launchClassicUO(const LaunchRequest& request, platform::Shell& she
     // Under XWayland, where typed keys reach it, rather than natively on Wayland.
     const std::vector<std::pair<std::string, std::string>> environment = {
         {"SDL_VIDEO_DRIVER", "x11"}, {"SDL_VIDEODRIVER", "x11"}};
-    return startOutcome(
-        shell.start(program->string(), classicUOArguments(settings, request.shard, uoFolder),
-                    fs::path(common::GetPath(request.shard.client)), environment),
-        shell);
+    return startOutcome(shell.start(platform::textOfPath(*program),
+                                    classicUOArguments(settings, request.shard, uoFolder),
+                                    recordPath(common::GetPath(request.shard.client)), environment),
+                        shell);
 }
 
 }  // namespace
@@ -193,8 +200,9 @@ LaunchOutcome launchClient(const LaunchRequest& request, platform::Shell& shell)
     if (!request.start) {
         return {};
     }
-    const std::string workingFolder = common::GetPath(request.shard.client);
-    return startOutcome(shell.open(program->string(), fs::path(workingFolder)), shell);
+    return startOutcome(shell.open(platform::textOfPath(*program),
+                                   recordPath(common::GetPath(request.shard.client))),
+                        shell);
 }
 
 }  // namespace kaj::launcher

@@ -29,7 +29,7 @@ std::vector<std::string> uoCfgLines(const std::vector<std::string>& oldLines,
                                     const ShardFields& shard);
 
 struct LaunchRequest {
-    std::string uoFolder;                  // the Ultima Online directory, as the settings hold it
+    std::string uoFolder;                  // the Ultima Online directory, a path text
     ShardFields shard;                     // the six boxes as they stand
     bool start = true;                     // false: write the files, start nothing
     std::filesystem::path settingsFolder;  // where ClassicUO's settings for a shard go

@@ -9,10 +9,10 @@
 #include "CommandButtons.h"
 #include "CommandsPage.h"
 #include "ControlRegistry.h"
-#include "Cp1252.h"
 #include "FrmMessage.h"
 #include "FrmPackageManager.h"
 #include "LauncherPage.h"
+#include "PathText.h"
 #include "QtText.h"
 #include "SelectAllOnFocus.h"
 #include "SetupPage.h"
@@ -100,7 +100,7 @@ void frmMenu::Form_Load() {
     // 4. The settings file.
     LoadIni();
     controls::ControlRegistry::instance().setClientFolder(
-        platform::pathFromCp1252(state_.settings.uoPath));
+        platform::pathFromText(state_.settings.uoPath));
     map_ = std::make_unique<travel::frmMap>(services_.controlFolder);
     travel_->attachWindows(map_.get(), addLocation_.get());
     chkConfig6_Click();
@@ -174,7 +174,8 @@ void frmMenu::LoadIni() {
             "Kaj.ini not found! Please Setup Preferences and Save." +
             (services_.folderNote.empty() ? std::string() : "\r\n\r\n" + services_.folderNote));
     } else if (result == IniLoad::Unreadable) {
-        services_.dialogs.message("Kaj.ini could not be read: " + iniPath().string());
+        services_.dialogs.message("Kaj.ini could not be read: " +
+                                  platform::pathInMessage(iniPath()));
     }
     showSettings();
     // Loaded states act as clicks would.
@@ -186,8 +187,9 @@ void frmMenu::SaveIni() {
     rememberPositions();
     const auto result = saveIniFile(iniPath(), state_.settings);
     if (!result.ok) {
-        services_.dialogs.message("Kaj.ini could not be saved to " + iniPath().string() + " (" +
-                                  result.error + "). The previous settings file was kept.");
+        services_.dialogs.message("Kaj.ini could not be saved to " +
+                                  platform::pathInMessage(iniPath()) + " (" + result.error +
+                                  "). The previous settings file was kept.");
     }
 }
 

@@ -1,5 +1,6 @@
 #include "LocationEdits.h"
 
+#include "PathText.h"
 #include "SortedTextList.h"
 #include "TravelFile.h"
 
@@ -22,7 +23,7 @@ EditOutcome saveAndReload(TravelState& state, const std::filesystem::path& progr
         LoadMapScript(state, programFolder, [](std::string_view) {});
         return {false, true,
                 std::string(kTravelFileName) + " could not be saved to " +
-                    travelFilePath(programFolder).string() + " (" + written.error +
+                    platform::pathInMessage(travelFilePath(programFolder)) + " (" + written.error +
                     "). The travel list shows the file as it still is."};
     }
     LoadMapScript(state, programFolder, [](std::string_view) {});

@@ -10,6 +10,7 @@
 #include "AsciiCase.h"
 #include "Cp1252.h"
 #include "MapView.h"
+#include "PathText.h"
 #include "PositionText.h"
 #include "TextFile.h"
 #include "TextRoutines.h"
@@ -70,7 +71,7 @@ void append(std::string& text, const Parts&... parts) {
 std::string importMessage(const MarkerImport& result, const std::filesystem::path& markerFile,
                           std::string_view subsection) {
     std::string text;
-    const std::string file = markerFile.filename().string();
+    const std::string file = platform::pathInMessage(markerFile.filename());
     if (result.added > 0) {
         append(text, std::to_string(result.added), result.added == 1 ? " marker" : " markers",
                " of ", file, " added to ", kImportedCategory, ", ", subsection, ".");
@@ -143,12 +144,12 @@ MarkerFileOutcome exportMarkers(const std::vector<std::string>& entries,
     const MarkerExport markers = markerLines(entries, mapWidth);
     const auto written = platform::writeTextLines(markerFile, markers.lines);
     if (!written.ok) {
-        return {false, "The markers could not be written to " + markerFile.string() + " (" +
-                           written.error + ")."};
+        return {false, "The markers could not be written to " +
+                           platform::pathInMessage(markerFile) + " (" + written.error + ")."};
     }
     std::string message = std::to_string(markers.lines.size()) +
                           (markers.lines.size() == 1 ? " travel location" : " travel locations") +
-                          " written to " + markerFile.string() + ".";
+                          " written to " + platform::pathInMessage(markerFile) + ".";
     if (!markers.leftOut.empty()) {
         message += "\n\nLeft out, their positions not on the map:";
         for (const auto& place : markers.leftOut) {
@@ -217,7 +218,7 @@ MarkerImport importMarkers(TravelState& state, const std::filesystem::path& prog
     const std::string subsection = platform::utf8ToCp1252(std::string(stem.begin(), stem.end()));
     const auto bytes = platform::readWholeFile(markerFile);
     if (!bytes) {
-        result.outcome.refusal = markerFile.string() + " could not be read.";
+        result.outcome.refusal = platform::pathInMessage(markerFile) + " could not be read.";
         result.message = result.outcome.refusal;
         return result;
     }

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "Cp1252.h"
 #include "Shell.h"
 
 namespace kaj::platform {
@@ -94,7 +95,7 @@ class PosixShell : public Shell {
             case ShellTargetKind::WindowsProgram: {
                 std::error_code error;
                 if (!std::filesystem::is_regular_file(target, error)) {
-                    failure_ = target + " is not a file";
+                    failure_ = utf8ToCp1252(target) + " is not a file";
                     return false;
                 }
                 return run({"wine", target}, workingFolder);
@@ -124,7 +125,7 @@ class PosixShell : public Shell {
             return true;
         }
         started_.reset();
-        failure_ = "cannot run " + arguments.front();
+        failure_ = "cannot run " + utf8ToCp1252(arguments.front());
         if (!folder.empty() && spawned.error == ENOENT && !std::filesystem::is_directory(folder)) {
             failure_ += " in " + folder.string();
         }

@@ -19,7 +19,7 @@ std::optional<std::string> chosenPath(const QString& path) {
     if (path.isEmpty()) {
         return std::nullopt;
     }
-    return toCp1252(path);
+    return toPathText(path);
 }
 
 // The boxes' texts end their lines with CR LF, as the program writes them; a
@@ -67,14 +67,14 @@ std::optional<std::string> QtDialogs::chooseFolder(std::string_view caption) {
 std::optional<std::string> QtDialogs::chooseFile(std::string_view caption, std::string_view filter,
                                                  std::string_view initialPath) {
     return chosenPath(QFileDialog::getOpenFileName(
-        parent_, fromCp1252(caption), fromCp1252(initialPath), fromCp1252(qtFileFilter(filter))));
+        parent_, fromCp1252(caption), fromPathText(initialPath), fromCp1252(qtFileFilter(filter))));
 }
 
 std::optional<std::string> QtDialogs::chooseSaveFile(std::string_view caption,
                                                      std::string_view filter,
                                                      std::string_view initialPath) {
     return chosenPath(QFileDialog::getSaveFileName(
-        parent_, fromCp1252(caption), fromCp1252(initialPath), fromCp1252(qtFileFilter(filter))));
+        parent_, fromCp1252(caption), fromPathText(initialPath), fromCp1252(qtFileFilter(filter))));
 }
 
 }  // namespace kaj::platform

@@ -23,4 +23,12 @@ std::string toCp1252(const QString& text) {
     return bytes;
 }
 
+QString fromPathText(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string toPathText(const QString& text) {
+    return text.toStdString();
+}
+
 }  // namespace kaj::platform

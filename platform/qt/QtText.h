@@ -12,4 +12,8 @@ namespace kaj::platform {
 QString fromCp1252(std::string_view bytes);
 std::string toCp1252(const QString& text);
 
+// A path's text (UTF-8, whatever its letters) shown in a widget and back.
+QString fromPathText(std::string_view utf8);
+std::string toPathText(const QString& text);
+
 }  // namespace kaj::platform

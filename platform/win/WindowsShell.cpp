@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "Cp1252.h"
 #include "QuotedArgument.h"
 #include "Shell.h"
 #include "WideText.h"
@@ -18,13 +19,14 @@ class WindowsShell : public Shell {
         info.cbSize = sizeof info;
         info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
         info.lpVerb = L"open";
-        const std::wstring file = cp1252ToWide(target);
+        const std::wstring file = utf8ToWide(target);
         const std::wstring folder = workingFolder.wstring();
         info.lpFile = file.c_str();
         info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
         info.nShow = SW_SHOWNORMAL;
         if (!ShellExecuteExW(&info)) {
-            failure_ = "cannot open " + target + " (error " + std::to_string(GetLastError()) + ")";
+            failure_ = "cannot open " + utf8ToCp1252(target) + " (error " +
+                       std::to_string(GetLastError()) + ")";
             return false;
         }
         if (info.hProcess != nullptr) {
@@ -39,10 +41,10 @@ class WindowsShell : public Shell {
                const std::vector<std::pair<std::string, std::string>>&) override {
         failure_.clear();
         started_.reset();
-        const std::wstring file = cp1252ToWide(program);
+        const std::wstring file = utf8ToWide(program);
         std::wstring line = quotedArgument(file);
         for (const auto& argument : arguments) {
-            line += L" " + quotedArgument(cp1252ToWide(argument));
+            line += L" " + quotedArgument(utf8ToWide(argument));
         }
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -50,7 +52,8 @@ class WindowsShell : public Shell {
         const std::wstring folder = workingFolder.wstring();
         if (!CreateProcessW(file.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                             folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
-            failure_ = "cannot run " + program + " (error " + std::to_string(GetLastError()) + ")";
+            failure_ = "cannot run " + utf8ToCp1252(program) + " (error " +
+                       std::to_string(GetLastError()) + ")";
             return false;
         }
         started_ = process.dwProcessId;

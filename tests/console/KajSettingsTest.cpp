@@ -29,6 +29,25 @@ TEST(KajSettings, KeysMatchInAnyCaseButOnlyAtTheStartAndRightBeforeEquals) {
     EXPECT_TRUE(s.isOn(Option::SendEnter));
 }
 
+TEST(KajSettings, FoldersAreWrittenAsUtf8AndOlderWindows1252FoldersStillRead) {
+    ConsoleSettings s;
+    s.polPath = "C:\\Users\\\xD0\x90\xD0\xBD\xD0\xB4\xD1\x80\xD0\xB5\xD0\xB9\\POL\\";  // Андрей
+    s.uoPath = "D:\\Gry\\\xC5\x81\xC3\xB3\x64\xC5\xBA\\";                              // Łódź
+    s.lastServer = "Caf\xE9";
+    const auto lines = iniLines(s);
+    EXPECT_EQ(lines[0], "POLPATH=" + s.polPath);
+    EXPECT_EQ(lines[1], "UOPATH=" + s.uoPath);
+    EXPECT_EQ(lines[2], "LASTSERVER=Caf\xE9");  // every other text stays Windows-1252
+    const auto back = load(lines);
+    EXPECT_EQ(back.polPath, s.polPath);
+    EXPECT_EQ(back.uoPath, s.uoPath);
+    EXPECT_EQ(back.lastServer, s.lastServer);
+
+    const auto older = load({"POLPATH=C:\\Jeux d'\xE9t\xE9\\", "UOPATH=C:\\UO\\"});
+    EXPECT_EQ(older.polPath, "C:\\Jeux d'\xC3\xA9t\xC3\xA9\\");
+    EXPECT_EQ(older.uoPath, "C:\\UO\\");
+}
+
 TEST(KajSettings, AbsentKeysKeepTheirDefaults) {
     const auto s = load({});
     EXPECT_EQ(s.optionStates, (std::array<int, kOptionCount>{0, 0, 0, 0, 0, 1}));

@@ -26,7 +26,8 @@ TEST(ClassicUOStart, ThePasswordIsXoredWithTheMachineNameAsHex) {
 
 TEST(ClassicUOStart, TheSettingsHoldTheShardAsJsonAndNotThePasswordInClear) {
     const ShardFields shard{"Zeta \"1\"", "10.0.0.9", "2593", "g\\m", "secret", "/opt/ClassicUO"};
-    const std::string json = classicUOSettings(shard, "/home/gm/uo/\xE9", "host");
+    // The folder is a path text (UTF-8), the shard's texts are Windows-1252.
+    const std::string json = classicUOSettings(shard, "/home/gm/uo/\xC3\xA9", "host");
     EXPECT_NE(json.find("\"username\": \"g\\\\m\""), std::string::npos) << json;
     EXPECT_NE(json.find("\"ip\": \"10.0.0.9\""), std::string::npos);
     EXPECT_NE(json.find("\"port\": \"2593\""), std::string::npos);

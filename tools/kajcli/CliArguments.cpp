@@ -8,9 +8,9 @@
 
 #include "ClientFolder.h"
 #include "ConsoleFolder.h"
-#include "Cp1252.h"
 #include "DeviceOrPipe.h"
 #include "KajSettings.h"
+#include "PathText.h"
 #include "PngWriter.h"
 #include "TextFile.h"
 
@@ -46,7 +46,7 @@ controls::ClientFolderChoice clientFolderChoiceOf(const std::string& given) {
                                                     platform::systemConsoleFolderSystem());
     console::ConsoleSettings settings;
     console::loadIniFile(folder.path / "Kaj.ini", settings);
-    return controls::chooseSystemClientFolder(platform::pathFromCp1252(settings.uoPath));
+    return controls::chooseSystemClientFolder(platform::pathFromText(settings.uoPath));
 }
 
 std::filesystem::path clientFolderOf(const std::string& given) {
@@ -88,8 +88,7 @@ bool writePng(const std::string& path, const std::uint8_t* bgr, int width, int h
         rgb[i + 2] = bgr[i];
     }
     const auto png = encodePng(rgb.data(), width, height);
-    const std::u8string utf8Path(path.begin(), path.end());
-    const std::filesystem::path file(utf8Path);
+    const std::filesystem::path file = platform::pathFromText(path);
     const std::string_view bytes(reinterpret_cast<const char*>(png.data()), png.size());
     // A device or pipe named as the output (/dev/null, /dev/stdout, NUL) is written
     // into; a file is replaced whole.

@@ -6,6 +6,7 @@
 
 #include "ControlLibrary.h"
 #include "ControlMouseEvents.h"
+#include "PathText.h"
 
 namespace kaj::common {
 namespace {
@@ -49,7 +50,8 @@ HostedControl::HostedControl(const std::filesystem::path& libraryFile, const std
     }
     QWidget* control = library_->create(programId, widget_);
     if (!control) {
-        error_ = "the library " + libraryFile.string() + " has no class " + programId;
+        error_ =
+            "the library " + platform::pathInMessage(libraryFile) + " has no class " + programId;
         return;
     }
     layout->addWidget(control);

@@ -10,6 +10,7 @@
 
 #include "EnterReleased.h"
 #include "LayoutHelpers.h"
+#include "PathText.h"
 #include "QtText.h"
 #include "UpDownArrows.h"
 
@@ -189,7 +190,7 @@ void CommandButtons::startPol() {
     const std::string program = polProgramPath(folder, windowsProgram);
     if (!program.empty()) {
         // A wrong folder fails silently, as the shell's open would.
-        host_.services().shell.open(program, std::filesystem::path(folder));
+        host_.services().shell.open(program, platform::pathFromText(folder));
     }
 }
 

@@ -109,9 +109,9 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
         edit->installEventFilter(selectAllOnFocus);
     }
     connect(txtConfigUODir, &QLineEdit::textChanged, this,
-            [this](const QString& text) { settings_.uoPath = toCp1252(text); });
+            [this](const QString& text) { settings_.uoPath = platform::toPathText(text); });
     connect(txtConfigPOLDir, &QLineEdit::textChanged, this,
-            [this](const QString& text) { settings_.polPath = toCp1252(text); });
+            [this](const QString& text) { settings_.polPath = platform::toPathText(text); });
     for (int i = 0; i < kOptionCount; ++i) {
         QCheckBox* box = optionBoxes_[static_cast<std::size_t>(i)];
         connect(box, &QCheckBox::stateChanged, this, [this, i, box] {
@@ -139,8 +139,8 @@ SetupPage::SetupPage(ConsoleSettings& settings, platform::Dialogs& dialogs,
 void SetupPage::showSettings() {
     // Copied first: each field's change writes its part back into the settings.
     const ConsoleSettings shown = settings_;
-    txtConfigPOLDir->setText(fromCp1252(shown.polPath));
-    txtConfigUODir->setText(fromCp1252(shown.uoPath));
+    txtConfigPOLDir->setText(platform::fromPathText(shown.polPath));
+    txtConfigUODir->setText(platform::fromPathText(shown.uoPath));
     cboClientKind->setCurrentIndex(static_cast<int>(shown.clientKind));
     txtClientTitle->setText(fromCp1252(shown.clientTitle));
     txtClientTitle->setEnabled(shown.clientKind == platform::ClientKind::Custom);
@@ -161,7 +161,7 @@ void SetupPage::cmdConfigBrowse(QLineEdit* field, const char* title) {
     if (path.back() != separator) {
         path.push_back(separator);
     }
-    field->setText(fromCp1252(path));
+    field->setText(platform::fromPathText(path));
 }
 
 }  // namespace kaj::console

@@ -259,10 +259,11 @@ void LauncherPage::cmdLauncherDelete_Click() {
 }
 
 void LauncherPage::cmdLauncherBrowse_Click() {
-    const auto chosen = host_.dialogs().chooseFile(
-        "Select client you wish to use...", "All Files|*.*", toCp1252(txtAccountClient->text()));
+    const auto chosen =
+        host_.dialogs().chooseFile("Select client you wish to use...", "All Files|*.*",
+                                   platform::toPathText(txtAccountClient->text()));
     if (chosen && !chosen->empty()) {
-        txtAccountClient->setText(fromCp1252(*chosen));
+        txtAccountClient->setText(platform::fromPathText(*chosen));
     }
 }
 

@@ -14,10 +14,10 @@
 #include <algorithm>
 
 #include "CategoryTreeView.h"
-#include "Cp1252.h"
 #include "LayoutHelpers.h"
 #include "LocationEdits.h"
 #include "MapView.h"
+#include "PathText.h"
 #include "PositionText.h"
 #include "QtText.h"
 #include "TravelFile.h"
@@ -36,12 +36,6 @@ using platform::toCp1252;
 
 constexpr const char* kNothingToEdit = "Please select a location to edit first";
 constexpr const char* kNothingToRemove = "Please select a loction to remove first";
-
-// A path from the 8-bit text a dialog gives.
-std::filesystem::path pathOf(const std::string& text) {
-    const std::string utf8 = platform::cp1252ToUtf8(text);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 }  // namespace
 
@@ -224,22 +218,24 @@ int TravelPage::mapWidth() const {
 
 void TravelPage::cmdExportMarkers_Click() {
     const auto chosen = host_.dialogs().chooseSaveFile(
-        "Export markers", kMarkerFileFilter, (host_.programFolder() / "KajMarkers.csv").string());
+        "Export markers", kMarkerFileFilter,
+        platform::textOfPath(host_.programFolder() / "KajMarkers.csv"));
     if (!chosen || chosen->empty()) {
         return;
     }
     host_.dialogs().message(
-        exportMarkers(host_.travel().ListFullMap, pathOf(*chosen), mapWidth()).message);
+        exportMarkers(host_.travel().ListFullMap, platform::pathFromText(*chosen), mapWidth())
+            .message);
 }
 
 void TravelPage::cmdImportMarkers_Click() {
     const auto chosen = host_.dialogs().chooseFile("Import markers", kMarkerFileFilter,
-                                                   host_.programFolder().string());
+                                                   platform::textOfPath(host_.programFolder()));
     if (!chosen || chosen->empty()) {
         return;
     }
     const auto imported = importMarkers(
-        host_.travel(), host_.programFolder(), pathOf(*chosen),
+        host_.travel(), host_.programFolder(), platform::pathFromText(*chosen),
         [this](int x, int y) {
             return map_ != nullptr ? map_->mapHeight(static_cast<short>(x), static_cast<short>(y))
                                    : 0;
