@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -101,6 +103,28 @@ TEST_F(TravelWindows, StartUpShowsTheTreeAndANodeListsItsPlacesWithTheirIndexes)
               (QStringList{"Bank/1434,1699,0/1", "Castle/1323,1624,5/2"}));
     clickNode("Towns");
     EXPECT_EQ(page->ListLocation->topLevelItemCount(), 0);
+}
+
+TEST_F(TravelWindows, AtTheWindowsFirstSizeEveryPlacesNameIsShownWhole) {
+    open(
+        "C=Towns\r\nS=Midland\r\nL=Hollowmere\r\nP=2496,1344,1\r\n"
+        "C=Towns\r\nS=Midland\r\nL=Juniper Hill\r\nP=3648,1344,16\r\n"
+        "C=Towns\r\nS=Midland\r\nL=Kingsbridge\r\nP=4032,1344,5\r\n");
+    clickNode("Midland");  // while another tab is shown, as at start
+    menu->SSTab1->setCurrentIndex(console::kTabTravel);
+    QCoreApplication::processEvents();
+    auto* list = page->ListLocation;
+    const QFontMetrics metrics(list->font());
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QModelIndex name = list->model()->index(i, 0);
+        const QRect cell = list->visualRect(name);
+        EXPECT_GE(cell.width(), metrics.horizontalAdvance(name.data().toString()) + 6)
+            << name.data().toString().toStdString();
+        EXPECT_LE(cell.right(), list->viewport()->width());
+        // The position beside it stays on screen, shortened where it must be.
+        EXPECT_LE(list->visualRect(list->model()->index(i, 1)).right(), list->viewport()->width());
+    }
 }
 
 TEST_F(TravelWindows, AMissingTravelFileIsToldAndLeavesTheTreeEmpty) {

@@ -49,7 +49,7 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     tvwMap->setHeaderHidden(true);
     tvwMap->setIndentation(10);
     tvwMap->setAccessibleName("Travel categories");
-    row->addWidget(tvwMap, 5);
+    row->addWidget(tvwMap, 4);
     auto* places = new QVBoxLayout;
     places->setContentsMargins(0, 0, 0, 0);
     places->setSpacing(common::kCompactSpacing);
@@ -64,10 +64,8 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     ListLocation->setAccessibleName("Travel locations");
     ListLocation->header()->setStretchLastSection(true);
     ListLocation->header()->setMinimumSectionSize(20);
-    ListLocation->header()->resizeSection(0, 72);
-    ListLocation->header()->resizeSection(1, 94);
     places->addWidget(ListLocation, 1);
-    row->addLayout(places, 9);
+    row->addLayout(places, 10);
 
     auto* commands = namedFrame("Frame12", "Travel Commands", this);
     auto* commandGrid = compact(new QGridLayout(commands));
@@ -118,6 +116,7 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
     connect(txtFilter, &QLineEdit::textChanged, this, [this] { txtFilter_Change(); });
     txtFilter->installEventFilter(this);
+    ListLocation->viewport()->installEventFilter(this);
     connect(mnuExportMarkers, &QAction::triggered, this, [this] { cmdExportMarkers_Click(); });
     connect(mnuImportMarkers, &QAction::triggered, this, [this] { cmdImportMarkers_Click(); });
 }
@@ -174,6 +173,21 @@ void TravelPage::showPlaces(const std::vector<PlaceRow>& places) {
             {fromCp1252(place.name), fromCp1252(place.location), QString::number(place.index)}));
     }
     ListLocation->addTopLevelItems(rows);
+    fitPlaceColumns();
+}
+
+// Every name whole; the position takes what is left and is shortened if it must be.
+void TravelPage::fitPlaceColumns() {
+    const QFontMetrics metrics(ListLocation->font());
+    const int padding = 2 * ListLocation->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    int names = metrics.horizontalAdvance(ListLocation->headerItem()->text(0));
+    for (int i = 0; i < ListLocation->topLevelItemCount(); ++i) {
+        names = std::max(names, metrics.horizontalAdvance(ListLocation->topLevelItem(i)->text(0)));
+    }
+    names += padding;
+    ListLocation->header()->resizeSection(0, names);
+    ListLocation->header()->resizeSection(
+        1, std::max(metrics.averageCharWidth() * 4, ListLocation->viewport()->width() - names));
 }
 
 void TravelPage::tvwMap_NodeClick(QTreeWidgetItem* node) {
@@ -190,6 +204,9 @@ void TravelPage::tvwMap_NodeClick(QTreeWidgetItem* node) {
 }
 
 bool TravelPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListLocation->viewport() && event->type() == QEvent::Resize) {
+        fitPlaceColumns();
+    }
     if (watched == txtFilter && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !txtFilter->text().isEmpty()) {
         txtFilter->clear();

@@ -67,6 +67,7 @@ class TravelPage : public QWidget {
     void showPlaces(const std::vector<PlaceRow>& places);
     // The tree as wide as its longest text, within reason.
     void fitTreeWidth();
+    void fitPlaceColumns();
     // The selected row of the place list, or nothing; a list without rows or
     // without a selection is told with the message.
     QTreeWidgetItem* selectedPlace(const char* missingMessage);
