@@ -76,14 +76,39 @@ std::optional<std::vector<std::string>> readTextLines(const std::filesystem::pat
     return splitLines(*bytes);
 }
 
-WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
-                           WriteOptions options) {
-    std::string bytes;
+namespace {
+
+std::string linesWithEnds(std::string_view start, const std::vector<std::string>& lines) {
+    std::string bytes(start);
     for (const auto& line : lines) {
         bytes += line;
         bytes += "\r\n";
     }
-    return writeFileReplacing(path, bytes, options);
+    return bytes;
+}
+
+}  // namespace
+
+WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                           WriteOptions options) {
+    return writeFileReplacing(path, linesWithEnds({}, lines), options);
+}
+
+BackedUpWriteResult writeTextLinesBackedUp(const std::filesystem::path& file,
+                                           const std::filesystem::path& backup,
+                                           const std::vector<std::string>& lines,
+                                           std::string_view start) {
+    BackedUpWriteResult result;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(file, error)) {
+        if (const auto copied = copyFileReplacing(file, backup); !copied.ok) {
+            result.backupError = copied.error;
+            return result;
+        }
+        result.backedUp = true;
+    }
+    result.written = writeFileReplacing(file, linesWithEnds(start, lines));
+    return result;
 }
 
 WriteResult copyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {

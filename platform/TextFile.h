@@ -36,6 +36,19 @@ WriteResult writeTextLines(const std::filesystem::path& path, const std::vector<
 // The same for bytes as they are.
 WriteResult writeFileReplacing(const std::filesystem::path& path, std::string_view bytes,
                                WriteOptions options = {});
+struct BackedUpWriteResult {
+    bool backedUp = false;    // the earlier file was copied to the backup
+    std::string backupError;  // why that copy failed; the file was then left as it was
+    WriteResult written;      // the writing of the file itself, when it was tried
+    bool ok() const { return backupError.empty() && written.ok; }
+};
+// Copies the file, when there is one (a regular file), to its backup, then writes the lines after
+// the given start (a byte-order mark, say) as writeTextLines does, keeping the
+// file's permissions. Without its backup an earlier file is never replaced.
+BackedUpWriteResult writeTextLinesBackedUp(const std::filesystem::path& file,
+                                           const std::filesystem::path& backup,
+                                           const std::vector<std::string>& lines,
+                                           std::string_view start = {});
 // A byte-for-byte copy that replaces the target whole or not at all.
 WriteResult copyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 

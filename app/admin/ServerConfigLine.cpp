@@ -1,22 +1,12 @@
 #include "ServerConfigLine.h"
 
+#include "LeadingDigits.h"
+#include "TextRoutines.h"
+
 namespace kaj::admin {
 namespace {
 
 constexpr std::string_view kSpace = " \t\r\n";
-
-int digitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'z') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'Z') {
-        return c - 'A' + 10;
-    }
-    return 99;
-}
 
 }  // namespace
 
@@ -30,13 +20,8 @@ ConfigLine splitConfigLine(std::string_view line) {
     if (end == std::string_view::npos) {
         return {std::string(line.substr(start)), {}};
     }
-    ConfigLine result{std::string(line.substr(start, end - start)), {}};
-    const std::size_t valueStart = line.find_first_not_of(kSpace, end + 1);
-    if (valueStart != std::string_view::npos) {
-        const std::size_t valueEnd = line.find_last_not_of(kSpace);
-        result.value = std::string(line.substr(valueStart, valueEnd - valueStart + 1));
-    }
-    return result;
+    return {std::string(line.substr(start, end - start)),
+            std::string(common::trimmedOf(line.substr(end + 1), kSpace))};
 }
 
 bool isCommentKey(std::string_view key) {
@@ -44,11 +29,7 @@ bool isCommentKey(std::string_view key) {
 }
 
 std::string trimmedLine(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(line.substr(first, line.find_last_not_of(" \t") - first + 1));
+    return std::string(common::trimmedOf(line, " \t"));
 }
 
 unsigned long long serverNumber(std::string_view value) {
@@ -63,25 +44,18 @@ unsigned long long serverNumber(std::string_view value) {
     }
     int base = 10;
     if (i + 1 < value.size() && value[i] == '0' && (value[i + 1] == 'x' || value[i + 1] == 'X') &&
-        i + 2 < value.size() && digitValue(value[i + 2]) < 16) {
+        i + 2 < value.size() && common::digitValue(value[i + 2]) < 16) {
         base = 16;
         i += 2;
     } else if (i < value.size() && value[i] == '0') {
         base = 8;
     }
-    constexpr unsigned long long kMost = ~0ULL;
-    unsigned long long number = 0;
-    bool tooLarge = false;
-    for (; i < value.size() && digitValue(value[i]) < base; ++i) {
-        const auto digit = static_cast<unsigned long long>(digitValue(value[i]));
-        if (number > (kMost - digit) / static_cast<unsigned>(base)) {
-            tooLarge = true;  // strtoul gives its largest value, whatever the sign
-        }
-        number = number * static_cast<unsigned>(base) + digit;
+    const auto read = common::leadingDigits(value.substr(i), base);
+    // strtoul gives its largest value on overflow, whatever the sign.
+    if (read.overflowed) {
+        return ~0ULL;
     }
-    if (tooLarge) {
-        return kMost;
-    }
+    const unsigned long long number = read.value;
     return negative ? 0ULL - number : number;
 }
 

@@ -3,57 +3,34 @@
 #include <string>
 
 #include "ConfigText.h"
+#include "LeadingDigits.h"
 #include "TextRoutines.h"
 
 namespace kaj::catalogue {
 namespace {
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The leading hexadecimal digits (none reads 0); more than eight do not fit.
 std::optional<std::uint32_t> leadingHex(std::string_view text) {
-    text = std::string_view(text).substr(std::min(text.find_first_not_of(' '), text.size()));
-    std::uint64_t value = 0;
-    std::size_t digits = 0;
-    for (char c : text) {
-        const int digit = hexDigit(c);
-        if (digit < 0) {
-            break;
-        }
-        value = value * 16 + static_cast<unsigned>(digit);
-        if (value != 0 && ++digits > 8) {
-            return std::nullopt;
-        }
+    const auto read = common::leadingDigits(common::leadingBlanksTrimmed(text), 16);
+    if (read.overflowed || read.value > 0xFFFFFFFFULL) {
+        return std::nullopt;
     }
-    return static_cast<std::uint32_t>(value);
+    return static_cast<std::uint32_t>(read.value);
 }
 
 // The leading decimal number, with its sign (none reads 0); nothing past 32 bits.
 std::optional<std::int64_t> leadingDecimal(std::string_view text) {
-    text = text.substr(std::min(text.find_first_not_of(' '), text.size()));
+    text = common::leadingBlanksTrimmed(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        value = value * 10 + (c - '0');
-        if (value > 0xFFFFFFFFLL) {
-            return std::nullopt;
-        }
+    const auto read = common::leadingDigits(text, 10);
+    if (read.overflowed || read.value > 0xFFFFFFFFULL) {
+        return std::nullopt;
     }
+    const auto value = static_cast<std::int64_t>(read.value);
     return negative ? -value : value;
 }
 

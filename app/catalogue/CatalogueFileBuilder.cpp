@@ -19,18 +19,11 @@ DataFileOutcome backUpAndWrite(const std::filesystem::path& folder, const char* 
         platform::findCaseInsensitive(folder, scriptName, platform::EntryKind::File);
     outcome.file = existing.value_or(folder / scriptName);
     outcome.backup = folder / backupName;
-    if (existing) {
-        // Without its backup an earlier file is not replaced.
-        const auto copied = platform::copyFileReplacing(*existing, outcome.backup);
-        if (!copied.ok) {
-            outcome.backupError = copied.error;
-            return outcome;
-        }
-        outcome.backedUp = true;
-    }
-    const auto result = platform::writeTextLines(outcome.file, lines);
-    outcome.written = result.ok;
-    outcome.error = result.error;
+    const auto result = platform::writeTextLinesBackedUp(outcome.file, outcome.backup, lines);
+    outcome.backedUp = result.backedUp;
+    outcome.backupError = result.backupError;
+    outcome.written = result.ok();
+    outcome.error = result.written.error;
     return outcome;
 }
 

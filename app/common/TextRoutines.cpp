@@ -20,13 +20,16 @@ std::string trimLeadingBlanks(std::string_view text) {
     return std::string(leadingBlanksTrimmed(text));
 }
 
-std::string trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
+std::string_view trimmedOf(std::string_view text, std::string_view blanks) {
+    const std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos) {
         return {};
     }
-    const std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::string trimBlanks(std::string_view text) {
+    return std::string(trimmedOf(text, " "));
 }
 
 std::vector<std::string_view> splitAt(std::string_view text, char separator) {

@@ -7,6 +7,8 @@
 
 namespace kaj::common {
 
+// The text without the given characters at either end.
+std::string_view trimmedOf(std::string_view text, std::string_view blanks);
 // Removes leading and trailing blanks (the byte 0x20 only).
 std::string trimBlanks(std::string_view text);
 // Removes leading blanks only.

@@ -1,9 +1,11 @@
 #include "KajSettings.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <system_error>
 
+#include "LeadingDigits.h"
 #include "PathText.h"
 #include "SortedTextList.h"
 #include "TextRoutines.h"
@@ -71,15 +73,11 @@ std::int16_t parsePosition(const std::string& value) {
     if (digits.empty()) {
         return 0;
     }
-    long long magnitude = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') {
-            return 0;
-        }
-        if (magnitude <= 40000) {
-            magnitude = magnitude * 10 + (c - '0');
-        }
+    const auto read = common::leadingDigits(digits, 10);
+    if (read.length != digits.size()) {
+        return 0;
     }
+    const long long magnitude = static_cast<long long>(std::min<std::uint64_t>(read.value, 40000));
     const long long number = negative ? -magnitude : magnitude;
     if (number < -32768)
         return -32768;

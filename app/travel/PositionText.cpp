@@ -1,13 +1,16 @@
 #include "PositionText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+
+#include "LeadingDigits.h"
 
 namespace kaj::travel {
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+std::size_t digitsAt(std::string_view text, std::size_t at) {
+    return common::leadingDigits(text.substr(std::min(at, text.size())), 10).length;
 }
 
 // The longest start of the text, blanks left out, that reads as a decimal number
@@ -24,17 +27,12 @@ std::string numberPrefix(std::string_view field) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         ++i;
     }
-    std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
+    std::size_t digits = digitsAt(text, i);
+    i += digits;
     if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) {
-            ++i;
-            ++digits;
-        }
+        const std::size_t fraction = digitsAt(text, i + 1);
+        i += 1 + fraction;
+        digits += fraction;
     }
     if (digits == 0) {
         return {};
@@ -45,12 +43,9 @@ std::string numberPrefix(std::string_view field) {
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
             ++j;
         }
-        if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j])) {
-                ++j;
-            }
+        if (const std::size_t exponent = digitsAt(text, j); exponent > 0) {
             text[i] = 'e';
-            end = j;
+            end = j + exponent;
         }
     }
     // from_chars takes a minus but no plus.

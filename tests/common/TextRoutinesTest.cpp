@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "LeadingDigits.h"
 #include "SortedTextList.h"
 
 namespace kaj::console {
@@ -86,6 +87,27 @@ TEST(SortedTextList, ManyAtOnceGoWhereOneByOneWouldPutThem) {
         common::insertAllSorted(list, more);
         EXPECT_EQ(list, oneByOne);
     }
+}
+
+TEST(LeadingDigits, ReadsTheRunOfItsBaseAndStopsGrowingPast64Bits) {
+    const auto hex = common::leadingDigits("1fFz", 16);
+    EXPECT_EQ(hex.value, 0x1FFu);
+    EXPECT_EQ(hex.length, 3u);
+    EXPECT_EQ(common::leadingDigits("0789", 8).length, 2u);  // 8 is no octal digit
+    EXPECT_EQ(common::leadingDigits(" 12", 10).length, 0u);  // blanks are the caller's
+    const auto most = common::leadingDigits("18446744073709551615", 10);
+    EXPECT_FALSE(most.overflowed);
+    EXPECT_EQ(most.value, ~0ULL);
+    const auto past = common::leadingDigits("184467440737095516160000x", 10);
+    EXPECT_TRUE(past.overflowed);
+    EXPECT_EQ(past.value, ~0ULL);
+    EXPECT_EQ(past.length, 24u);
+}
+
+TEST(TrimmedOf, RemovesOnlyTheGivenCharactersAtEitherEnd) {
+    EXPECT_EQ(common::trimmedOf(" \tkey value\t ", " \t"), "key value");
+    EXPECT_EQ(common::trimmedOf("\tkey ", " "), "\tkey");
+    EXPECT_EQ(common::trimmedOf("   ", " "), "");
 }
 
 }  // namespace

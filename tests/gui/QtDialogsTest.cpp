@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QTimer>
 
+#include "PathText.h"
 #include "QtDialogs.h"
 #include "QtFileFilter.h"
 #include "TempFolder.h"
@@ -35,43 +36,68 @@ TEST(QtFileFilter, TheCommonDialogFormBecomesQtsForm) {
 
 // What the open dialog lists: the names of the folder's files it shows and enables.
 struct ListedFiles {
+    bool dialogOpened = false;
+    bool listFound = false;
     QStringList names;
     QString fileType;
 };
 
+void readListing(QFileDialog& dialog, ListedFiles& listed) {
+    auto* view = dialog.findChild<QListView*>("listView");
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+    if (view == nullptr || model == nullptr || types == nullptr) {
+        return;
+    }
+    listed.listFound = true;
+    // The model reads the folder in the background; wait until its rows stay put.
+    QElapsedTimer clock;
+    clock.start();
+    int rows = -1;
+    int steady = 0;
+    while (clock.elapsed() < 5000 && steady < 20) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        const int now = model->rowCount(view->rootIndex());
+        steady = now == rows && now > 0 ? steady + 1 : 0;
+        rows = now;
+    }
+    for (int row = 0; row < rows; ++row) {
+        const QModelIndex index = model->index(row, 0, view->rootIndex());
+        if (!model->isDir(index) && (model->flags(index) & Qt::ItemIsEnabled)) {
+            listed.names << model->fileName(index);
+        }
+    }
+    listed.names.sort();
+    listed.fileType = types->currentText();
+}
+
+// Reads the dialog from inside its own loop and closes whatever modal window is
+// open, whatever it finds: a failure is reported once the dialog has returned,
+// never left waiting on a window nobody closes.
 ListedFiles listedWhileOpen(const std::string& filter, const std::filesystem::path& initial) {
     ListedFiles listed;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        auto* view = dialog->findChild<QListView*>("listView");
-        auto* model = dialog->findChild<QFileSystemModel*>();
-        ASSERT_NE(view, nullptr);
-        ASSERT_NE(model, nullptr);
-        // The model reads the folder in the background; wait until its rows stay put.
-        QElapsedTimer clock;
-        clock.start();
-        int rows = -1;
-        int steady = 0;
-        while (clock.elapsed() < 5000 && steady < 20) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-            const int now = model->rowCount(view->rootIndex());
-            steady = now == rows && now > 0 ? steady + 1 : 0;
-            rows = now;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
         }
-        for (int row = 0; row < rows; ++row) {
-            const QModelIndex index = model->index(row, 0, view->rootIndex());
-            if (!model->isDir(index) && (model->flags(index) & Qt::ItemIsEnabled)) {
-                listed.names << model->fileName(index);
-            }
+        poll.stop();
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            listed.dialogOpened = true;
+            readListing(*dialog, listed);
         }
-        listed.names.sort();
-        listed.fileType = dialog->findChild<QComboBox*>("fileTypeCombo")->currentText();
-        dialog->reject();
+        modal->close();
     });
+    poll.start();
     QtDialogs dialogs;
-    EXPECT_EQ(dialogs.chooseFile("Select client you wish to use...", filter, initial.string()),
-              std::nullopt);
+    const auto chosen =
+        dialogs.chooseFile("Select client you wish to use...", filter, textOfPath(initial));
+    poll.stop();
+    EXPECT_EQ(chosen, std::nullopt);
+    EXPECT_TRUE(listed.dialogOpened);
+    EXPECT_TRUE(listed.listFound);
     return listed;
 }
 

@@ -45,43 +45,36 @@ void printUsage() {
         "are those of the folder `kajcli where` prints.\n");
 }
 
+using Runner = int (*)(int argc, char** argv);
+
+struct Command {
+    const char* name;
+    Runner run;
+};
+
+// Each command is handed the words after its name.
+constexpr Command kCommands[] = {
+    {"send", kaj::cli::runSend},
+    {"items", [](int argc, char** argv) { return kaj::cli::runCatalogue(false, argc, argv); }},
+    {"npcs", [](int argc, char** argv) { return kaj::cli::runCatalogue(true, argc, argv); }},
+    {"clients", kaj::cli::runClients},
+    {"accounts", kaj::cli::runAccounts},
+    {"packages", kaj::cli::runPackages},
+    {"launch", kaj::cli::runLaunch},
+    {"travel", kaj::cli::runTravel},
+    {"where", kaj::cli::runWhere},
+    {"render-map", kaj::cli::runRenderMap},
+    {"map-height", kaj::cli::runMapHeight},
+    {"render-art", kaj::cli::runRenderArt},
+};
+
 int run(int argc, char** argv) {
-    if (argc < 2) {
-        printUsage();
-        return 2;
-    }
-    if (std::strcmp(argv[1], "send") == 0) {
-        return kaj::cli::runSend(argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "items") == 0 || std::strcmp(argv[1], "npcs") == 0) {
-        return kaj::cli::runCatalogue(std::strcmp(argv[1], "npcs") == 0, argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "clients") == 0) {
-        return kaj::cli::runClients(argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "accounts") == 0) {
-        return kaj::cli::runAccounts(argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "packages") == 0) {
-        return kaj::cli::runPackages(argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "launch") == 0) {
-        return kaj::cli::runLaunch(argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "travel") == 0) {
-        return kaj::cli::runTravel(argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "where") == 0) {
-        return kaj::cli::runWhere(argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "render-map") == 0) {
-        return kaj::cli::runRenderMap(argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "map-height") == 0) {
-        return kaj::cli::runMapHeight(argc - 2, argv + 2);
-    }
-    if (std::strcmp(argv[1], "render-art") == 0) {
-        return kaj::cli::runRenderArt(argc - 2, argv + 2);
+    if (argc >= 2) {
+        for (const auto& command : kCommands) {
+            if (std::strcmp(argv[1], command.name) == 0) {
+                return command.run(argc - 2, argv + 2);
+            }
+        }
     }
     printUsage();
     return 2;
