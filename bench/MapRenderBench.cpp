@@ -14,6 +14,7 @@
 #include "ClientDataWriter.h"
 #include "DataFile.h"
 #include "MapRenderer.h"
+#include "ViewGeometry.h"
 
 namespace {
 

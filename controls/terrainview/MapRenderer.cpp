@@ -11,6 +11,7 @@
 #include "LittleEndian.h"
 #include "MapBlocks.h"
 #include "ReadOnlyFile.h"
+#include "ViewGeometry.h"
 
 namespace kaj::terrain {
 
@@ -87,9 +88,9 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
         return true;
 
     auto* pixels = const_cast<std::uint8_t*>(buffer.bytes().data());
-    const int p = z.pixelsPerCell;
-    const int a = z.samplesPerBlock;
-    const int s = z.blockStep;
+    const int cellPixels = z.pixelsPerCell;  // pixels a cell side, or a sample side
+    const int samples = z.samplesPerBlock;   // samples a block side
+    const int step = z.blockStep;            // one block drawn in every step
     const std::size_t stride = static_cast<std::size_t>(width) * 3;
     // The columns drawn, in runs that lie in one chunk of kept pixels, each with the
     // samples across that fall inside the view.
@@ -104,17 +105,17 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
     std::vector<int> shown;  // the columns the view shows, made ready together
     int drawnFirstX = width;
     int drawnEndX = 0;
-    for (int bx = columns.first; bx < columns.end; bx += s) {
-        const int columnX = p * a * ((bx - columns.edge) / s);
-        const int firstI = std::max(0, -columnX / p);
-        const int endI = std::min(a, (width - columnX + p - 1) / p);
+    for (int bx = columns.first; bx < columns.end; bx += step) {
+        const int columnX = cellPixels * samples * ((bx - columns.edge) / step);
+        const int firstI = std::max(0, -columnX / cellPixels);
+        const int endI = std::min(samples, (width - columnX + cellPixels - 1) / cellPixels);
         if (firstI >= endI)
             continue;
         shown.push_back(bx);
-        drawnFirstX = std::min(drawnFirstX, std::max(0, columnX + p * firstI));
-        drawnEndX = std::max(drawnEndX, std::min(width, columnX + p * endI));
+        drawnFirstX = std::min(drawnFirstX, std::max(0, columnX + cellPixels * firstI));
+        drawnEndX = std::max(drawnEndX, std::min(width, columnX + cellPixels * endI));
         const bool joins =
-            !runs.empty() && runs.back().endI == a && firstI == 0 &&
+            !runs.empty() && runs.back().endI == samples && firstI == 0 &&
             (runs.back().firstBx / BlockColours::kChunkSide == bx / BlockColours::kChunkSide);
         if (joins) {
             ++runs.back().count;
@@ -123,26 +124,27 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
             runs.push_back({bx, 1, columnX, firstI, endI});
         }
     }
-    kept_->colours.prepareColumns(shown, rows.first, rows.end, a, files, colours_);
+    kept_->colours.prepareColumns(shown, rows.first, rows.end, samples, files, colours_);
     if (drawnFirstX >= drawnEndX)
         return true;
     const std::size_t drawnBytes = static_cast<std::size_t>(drawnEndX - drawnFirstX) * 3;
 
-    for (int by = rows.first; by < rows.end; by += s) {
-        const int rowY = p * a * ((by - rows.edge) / s);
-        for (int j = 0; j < a; ++j) {
-            const int y = rowY + p * j;
-            if (y >= height || y + p <= 0)
+    for (int by = rows.first; by < rows.end; by += step) {
+        const int rowY = cellPixels * samples * ((by - rows.edge) / step);
+        for (int j = 0; j < samples; ++j) {
+            const int y = rowY + cellPixels * j;
+            if (y >= height || y + cellPixels <= 0)
                 continue;
             const int firstY = std::max(y, 0);
-            const int endY = std::min(y + p, height);
+            const int endY = std::min(y + cellPixels, height);
             std::uint8_t* line = pixels + static_cast<std::size_t>(firstY) * stride;
             for (const ColumnRun& run : runs) {
-                const std::uint8_t* source = kept_->colours.row(run.firstBx, by, j, a, statics);
-                if (p == 1 && s == 1) {
+                const std::uint8_t* source =
+                    kept_->colours.row(run.firstBx, by, j, samples, statics);
+                if (cellPixels == 1 && step == 1) {
                     // Samples of neighbouring columns lie side by side, as on the screen.
                     const int first = run.firstI;
-                    const int end = (run.count - 1) * a + run.endI;
+                    const int end = (run.count - 1) * samples + run.endI;
                     std::memcpy(line + static_cast<std::size_t>(run.firstX + first) * 3,
                                 source + static_cast<std::size_t>(first) * 3,
                                 static_cast<std::size_t>(end - first) * 3);
@@ -150,12 +152,13 @@ bool MapRenderer::render(const MapView& view, int boundsWidth, int boundsHeight,
                 }
                 for (int k = 0; k < run.count; ++k) {
                     const int firstI = k == 0 ? run.firstI : 0;
-                    const int endI = k == run.count - 1 ? run.endI : a;
-                    const std::uint8_t* column = source + static_cast<std::size_t>(k * s * a) * 3;
-                    const int columnX = run.firstX + p * a * k;
+                    const int endI = k == run.count - 1 ? run.endI : samples;
+                    const std::uint8_t* column =
+                        source + static_cast<std::size_t>(k * step * samples) * 3;
+                    const int columnX = run.firstX + cellPixels * samples * k;
                     for (int i = firstI; i < endI; ++i) {
-                        const int x = std::max(columnX + p * i, 0);
-                        const int endX = std::min(columnX + p * (i + 1), width);
+                        const int x = std::max(columnX + cellPixels * i, 0);
+                        const int endX = std::min(columnX + cellPixels * (i + 1), width);
                         for (std::uint8_t* px = line + static_cast<std::size_t>(x) * 3;
                              px < line + static_cast<std::size_t>(endX) * 3; px += 3) {
                             std::memcpy(px, column + static_cast<std::size_t>(i) * 3, 3);

@@ -33,25 +33,4 @@ struct MapView {
     int worldWidth = kClassicWorldWidth;
 };
 
-// The numbers a zoom level draws with: p pixels per cell side, a cells sampled per
-// block side, one block in s; and the scale of the conversions.
-struct ZoomParameters {
-    int pixelsPerCell;
-    int samplesPerBlock;
-    int blockStep;
-    int scale;  // pixels per cell above zoom 0, cells per pixel below
-};
-ZoomParameters zoomParameters(std::int16_t zoom);
-std::int16_t clampZoom(int zoom);
-
-// The visible block range [first, end) of one axis, stepping by s.
-struct BlockRange {
-    int edge;   // the block drawn at the control's edge (L or T)
-    int first;  // bx0 or by0
-    int end;    // bx1 or by1
-};
-// centre: xCenter or yCenter; size: W or H; blocks: the map's block columns or rows. Extended by
-// one block where the rule as written would leave the far edge of the control uncovered.
-BlockRange visibleBlocks(int centre, int size, int blocks, const ZoomParameters& zoom);
-
 }  // namespace kaj::terrain

@@ -6,6 +6,32 @@
 
 namespace kaj::terrain {
 
+// How a zoom level draws: each cell as a square of pixelsPerCell pixels a side
+// (zoom 1 and up), or each block of 8 by 8 cells as samplesPerBlock by
+// samplesPerBlock pixels, taking one block in every blockStep (zoom -1 and down);
+// and the scale of the conversions between pixels and cells.
+struct ZoomParameters {
+    int pixelsPerCell;
+    int samplesPerBlock;
+    int blockStep;
+    int scale;  // pixels per cell above zoom 0, cells per pixel below
+};
+ZoomParameters zoomParameters(std::int16_t zoom);
+std::int16_t clampZoom(int zoom);
+
+// The blocks one axis of the view shows, from first up to but not including end,
+// drawn one in every blockStep.
+struct BlockRange {
+    int edge;   // the block whose start lies at the control's left (or top) edge
+    int first;  // the first block read: one before the edge block, where there is one
+    int end;    // one past the last block read
+};
+// centre: the view's centre cell on the axis; size: the control's pixels on it;
+// blocks: the map's block columns or rows. The range reaches one block further
+// where half the blocks across, counted from the centre, would leave the far edge
+// of the control uncovered.
+BlockRange visibleBlocks(int centre, int size, int blocks, const ZoomParameters& zoom);
+
 // The pixel in the middle of a control's extent on one axis, halves rounded down.
 int controlMiddle(int origin, int size);
 

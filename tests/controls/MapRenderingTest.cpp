@@ -6,6 +6,7 @@
 #include "MapRenderer.h"
 #include "MulFiles.h"
 #include "TempFolder.h"
+#include "ViewGeometry.h"
 
 namespace kaj::terrain {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "CliArguments.h"
 #include "MapRenderer.h"
+#include "ViewGeometry.h"
 
 namespace kaj::cli {
 namespace {

@@ -12,6 +12,7 @@
 #include "GeneratedWorld.h"
 #include "MapRenderer.h"
 #include "TempFolder.h"
+#include "ViewGeometry.h"
 
 namespace kaj::terrain {
 namespace {
@@ -151,7 +152,7 @@ std::vector<std::uint8_t> referencePicture(ReferenceBlocks& reference, const Map
     return pixels;
 }
 
-TEST(MapCache, EveryRenderOfASequenceIsThePictureTheFilesGive) {
+TEST(BlockColours, EveryRenderOfASequenceIsThePictureTheFilesGive) {
     const auto renderer = MapRenderer::fromFolder(world().path());
     ReferenceBlocks reference(world().path());
     struct Step {
@@ -187,7 +188,7 @@ TEST(MapCache, EveryRenderOfASequenceIsThePictureTheFilesGive) {
     }
 }
 
-TEST(MapCache, KeptColoursStayWithinTheirBudgetAndGoWhenTheFilesChange) {
+TEST(BlockColours, KeptColoursStayWithinTheirBudgetAndGoWhenTheFilesChange) {
     TempFolder folder;
     clientdata::writeMapData(folder.path(), 4);
     const auto renderer = MapRenderer::fromFolder(folder.path());
