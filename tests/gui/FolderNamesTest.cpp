@@ -74,9 +74,8 @@ TEST(FolderNames, PolAndClientFoldersAreSavedReadBackAndFoundWhateverTheirLetter
         EXPECT_EQ(again.setupPage()->txtConfigPOLDir->text().toStdString(), withSeparator(pol));
         EXPECT_EQ(again.setupPage()->txtConfigUODir->text().toStdString(), withSeparator(client));
         const auto& chosenClient = controls::ControlRegistry::instance().clientFolder();
-        std::error_code error;
-        EXPECT_TRUE(std::filesystem::equivalent(chosenClient, client, error))
-            << platform::textOfPath(chosenClient);
+        EXPECT_EQ(platform::textOfPath(chosenClient), withSeparator(client));
+        EXPECT_TRUE(std::filesystem::is_directory(chosenClient));
         again.createItemWindow()->findChild<QPushButton*>("cmdLoadItems")->click();
         EXPECT_EQ(again.state().catalogue.ListFullItem,
                   std::vector<std::string>{"Items|Misc|stone|0x1|0x1|0"});
