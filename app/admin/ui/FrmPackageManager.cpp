@@ -8,7 +8,9 @@
 #include <array>
 
 #include "ChoicePair.h"
+#include "EditorFeedback.h"
 #include "LayoutHelpers.h"
+#include "OkCancelRow.h"
 #include "QtText.h"
 #include "SearchControls.h"
 
@@ -106,13 +108,10 @@ QGroupBox* FrmPackageManager::createInfo() {
         grid->addWidget(box, row, 1);
         ++row;
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    cmdOk = namedButton("cmdOk", "OK", Frame2);
-    cmdCancel = namedButton("cmdCancel", "Cancel", Frame2);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, row, 0, 1, 2);
+    const auto buttons = addOkCancelRow(Frame2);
+    cmdOk = buttons.ok;
+    cmdCancel = buttons.cancel;
+    grid->addLayout(buttons.row, row, 0, 1, 2);
     grid->setRowStretch(row + 1, 1);
     return Frame2;
 }
@@ -178,8 +177,7 @@ void FrmPackageManager::listPackageName_Click() {
 }
 
 void FrmPackageManager::cmdEdit_Click() {
-    if (const auto refusal = manager_.refuseEdit(listPackageName->currentRow())) {
-        host_.dialogs().message(*refusal);
+    if (told(host_.dialogs(), manager_.refuseEdit(listPackageName->currentRow()))) {
         return;
     }
     setEditing(true);
@@ -188,14 +186,11 @@ void FrmPackageManager::cmdEdit_Click() {
 void FrmPackageManager::cmdOk_Click() {
     const PackageForm f = form();
     // What the server could not start with is said before the question.
-    if (const auto refusal = packageRefusal(f)) {
-        host_.dialogs().message(*refusal);
+    if (told(host_.dialogs(), packageRefusal(f))) {
         return;
     }
     if (host_.dialogs().askYesNo(kSavePackageQuestion)) {
-        if (const auto failure = manager_.save(current_, f)) {
-            host_.dialogs().message(*failure);
-        }
+        told(host_.dialogs(), manager_.save(current_, f));
     }
     setEditing(false);
 }
@@ -206,21 +201,14 @@ void FrmPackageManager::cmdCancel_Click() {
     LoadPkg(current_);
 }
 
-void FrmPackageManager::showSearch(const ListSearch::Outcome& outcome) {
-    if (!outcome.found) {
-        host_.dialogs().message(outcome.message);
-        return;
-    }
-    listPackageName->setCurrentRow(*outcome.found);
-    cmdSearchAgain->setFocus(Qt::OtherFocusReason);
-}
-
 void FrmPackageManager::cmdSearch_Click() {
-    showSearch(manager_.search(toCp1252(TextSearch->text())));
+    showSearchOutcome(manager_.search(toCp1252(TextSearch->text())), host_.dialogs(),
+                      cmdSearchAgain, [this](int row) { listPackageName->setCurrentRow(row); });
 }
 
 void FrmPackageManager::cmdSearchAgain_Click() {
-    showSearch(manager_.searchAgain());
+    showSearchOutcome(manager_.searchAgain(), host_.dialogs(), cmdSearchAgain,
+                      [this](int row) { listPackageName->setCurrentRow(row); });
 }
 
 }  // namespace kaj::admin

@@ -45,7 +45,6 @@ class FrmPackageManager : public QWidget {
     bool LoadPkg(int index);
     void clearFields();
     PackageForm form() const;
-    void showSearch(const ListSearch::Outcome& outcome);
 
     AdminHost& host_;
     PackageManager manager_;

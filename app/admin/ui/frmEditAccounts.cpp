@@ -7,7 +7,9 @@
 #include <QVBoxLayout>
 
 #include "ChoicePair.h"
+#include "EditorFeedback.h"
 #include "LayoutHelpers.h"
+#include "OkCancelRow.h"
 #include "QtText.h"
 #include "SearchControls.h"
 #include "TextRoutines.h"
@@ -166,13 +168,10 @@ QGroupBox* frmEditAccounts::createParameters() {
     grid->setRowStretch(6, 1);
     grid->setColumnStretch(3, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    cmdOk = namedButton("cmdOk", "OK", Frame1);
-    cmdCancel = namedButton("cmdCancel", "Cancel", Frame1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 7, 0, 1, 4);
+    const auto buttons = addOkCancelRow(Frame1);
+    cmdOk = buttons.ok;
+    cmdCancel = buttons.cancel;
+    grid->addLayout(buttons.row, 7, 0, 1, 4);
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     return Frame1;
@@ -244,9 +243,7 @@ void frmEditAccounts::cmdLoadAccounts_Click() {
     fillLevels();
     showList();
     showForm({});
-    if (missing) {
-        host_.dialogs().message(*missing);
-    }
+    told(host_.dialogs(), missing);
 }
 
 void frmEditAccounts::listAccountNames_Click() {
@@ -260,16 +257,14 @@ void frmEditAccounts::listAccountNames_Click() {
 }
 
 void frmEditAccounts::cmdEditAccount_Click() {
-    if (const auto refusal = editor_.refuseEdit(listAccountNames->currentRow())) {
-        host_.dialogs().message(*refusal);
+    if (told(host_.dialogs(), editor_.refuseEdit(listAccountNames->currentRow()))) {
         return;
     }
     setEditing(true);
 }
 
 void frmEditAccounts::cmdNewAccount_Click() {
-    if (const auto refusal = editor_.refuseNew()) {
-        host_.dialogs().message(*refusal);
+    if (told(host_.dialogs(), editor_.refuseNew())) {
         return;
     }
     cmdCancel_Click();
@@ -288,8 +283,7 @@ void frmEditAccounts::cmdNewAccount_Click() {
 }
 
 void frmEditAccounts::cmdOk_Click() {
-    if (const auto refusal = editor_.apply(listAccountNames->currentRow(), form())) {
-        host_.dialogs().message(*refusal);
+    if (told(host_.dialogs(), editor_.apply(listAccountNames->currentRow(), form()))) {
         return;
     }
     setEditing(false);
@@ -313,8 +307,7 @@ void frmEditAccounts::cmdCancel_Click() {
 
 void frmEditAccounts::cmdDeleteAccount_Click() {
     const int row = listAccountNames->currentRow();
-    if (const auto refusal = editor_.refuseDelete(row)) {
-        host_.dialogs().message(*refusal);
+    if (told(host_.dialogs(), editor_.refuseDelete(row))) {
         return;
     }
     const std::string name = toCp1252(listAccountNames->item(row)->text());
@@ -330,26 +323,17 @@ void frmEditAccounts::cmdSaveAccounts_Click() {
     if (!host_.dialogs().askYesNo(kSaveAccountsQuestion)) {
         return;
     }
-    if (const auto failure = editor_.save()) {
-        host_.dialogs().message(*failure);
-    }
-}
-
-void frmEditAccounts::showSearch(const ListSearch::Outcome& outcome) {
-    if (!outcome.found) {
-        host_.dialogs().message(outcome.message);
-        return;
-    }
-    select(*outcome.found);
-    cmdSearchAgain->setFocus(Qt::OtherFocusReason);
+    told(host_.dialogs(), editor_.save());
 }
 
 void frmEditAccounts::cmdSearch_Click() {
-    showSearch(editor_.search(toCp1252(TextSearch->text())));
+    showSearchOutcome(editor_.search(toCp1252(TextSearch->text())), host_.dialogs(), cmdSearchAgain,
+                      [this](int row) { select(row); });
 }
 
 void frmEditAccounts::cmdSearchAgain_Click() {
-    showSearch(editor_.searchAgain());
+    showSearchOutcome(editor_.searchAgain(), host_.dialogs(), cmdSearchAgain,
+                      [this](int row) { select(row); });
 }
 
 }  // namespace kaj::admin

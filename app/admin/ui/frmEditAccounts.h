@@ -58,7 +58,6 @@ class frmEditAccounts : public QWidget {
     void setEditing(bool editing);
     void showList();
     void select(int row);
-    void showSearch(const ListSearch::Outcome& outcome);
     void fillLevels();
 
     AdminHost& host_;
