@@ -50,7 +50,7 @@ std::string joinLines(const std::vector<std::string>& lines) {
 std::vector<std::string> fieldLines(const std::string& text) {
     std::vector<std::string> lines;
     for (auto& line : platform::splitLines(text)) {
-        if (auto trimmed = trimmedLine(line); !trimmed.empty()) {
+        if (auto trimmed = pol::trimmedLine(line); !trimmed.empty()) {
             lines.push_back(std::move(trimmed));
         }
     }
@@ -65,7 +65,7 @@ bool hasLineBreak(const std::string& text) {
 std::optional<std::string> badElementLine(const std::vector<std::string>& lines,
                                           const char* label) {
     for (const auto& line : lines) {
-        const auto key = splitConfigLine(line).key;
+        const auto key = pol::splitConfigLine(line).key;
         if (key == "}" || key.starts_with("{") || equalsIgnoringAsciiCase(key, "Account")) {
             return std::string("The ") + label +
                    " lines cannot begin with \"}\", \"{\" or \"Account\".";

@@ -20,7 +20,7 @@ struct Seen {
 
 // Fills the field of a key the account reads once; false when the line is not
 // the first of such a key.
-bool takeField(Account& account, Seen& seen, const ConfigLine& line) {
+bool takeField(Account& account, Seen& seen, const pol::ConfigLine& line) {
     auto first = [&](const char* key, bool& flag) {
         if (flag || !equalsIgnoringAsciiCase(line.key, key)) {
             return false;
@@ -59,11 +59,11 @@ AccountFile parseAccounts(const std::vector<std::string>& lines) {
     Seen seen;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string_view text = lines[i];
-        if (i == 0 && text.starts_with(kByteOrderMark)) {
+        if (i == 0 && text.starts_with(pol::kByteOrderMark)) {
             file.byteOrderMark = true;
-            text.remove_prefix(kByteOrderMark.size());
+            text.remove_prefix(pol::kByteOrderMark.size());
         }
-        const ConfigLine line = splitConfigLine(text);
+        const pol::ConfigLine line = pol::splitConfigLine(text);
         if (equalsIgnoringAsciiCase(line.key, "Account")) {
             open.emplace();
             seen = {};
@@ -81,7 +81,7 @@ AccountFile parseAccounts(const std::vector<std::string>& lines) {
             continue;
         }
         (equalsIgnoringAsciiCase(line.key, "CProp") ? open->cprops : open->misc)
-            .push_back(trimmedLine(text));
+            .push_back(pol::trimmedLine(text));
     }
     return file;
 }
@@ -123,12 +123,12 @@ std::vector<std::string> accountLines(const std::vector<const Account*>& account
 
 bool isEnabled(const Account& account) {
     const bool written = account.hadEnabled || !account.enabled.empty();
-    return !written || serverNumber(account.enabled) != 0;
+    return !written || pol::serverNumber(account.enabled) != 0;
 }
 
 bool isBanned(const Account& account) {
     const bool written = account.hadBanned || !account.banned.empty();
-    return written && serverNumber(account.banned) != 0;
+    return written && pol::serverNumber(account.banned) != 0;
 }
 
 }  // namespace kaj::admin

@@ -11,7 +11,7 @@ std::optional<std::string> writeWithBackup(const std::filesystem::path& file,
                                            const std::vector<std::string>& lines,
                                            bool byteOrderMark) {
     const auto result = platform::writeTextLinesBackedUp(
-        file, backup, lines, byteOrderMark ? kByteOrderMark : std::string_view());
+        file, backup, lines, byteOrderMark ? pol::kByteOrderMark : std::string_view());
     if (!result.backupError.empty()) {
         return "The backup " + platform::pathInMessage(backup) + " could not be written (" +
                result.backupError + "). " + platform::pathInMessage(file.filename()) +

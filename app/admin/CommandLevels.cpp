@@ -17,8 +17,8 @@ std::vector<std::string> commandLevels(const std::filesystem::path& serverFolder
     std::vector<std::string> levels;
     bool inElement = false;
     for (const auto& text : *lines) {
-        const ConfigLine line = splitConfigLine(text);
-        if (line.key.empty() || isCommentKey(line.key)) {
+        const pol::ConfigLine line = pol::splitConfigLine(text);
+        if (line.key.empty() || pol::isCommentKey(line.key)) {
             continue;
         }
         if (inElement) {

@@ -58,8 +58,8 @@ const ShownKey* shownKeyOf(std::string_view key) {
 }
 
 std::string_view withoutMark(std::string_view line, std::size_t index) {
-    if (index == 0 && line.starts_with(kByteOrderMark)) {
-        line.remove_prefix(kByteOrderMark.size());
+    if (index == 0 && line.starts_with(pol::kByteOrderMark)) {
+        line.remove_prefix(pol::kByteOrderMark.size());
     }
     return line;
 }
@@ -68,7 +68,7 @@ std::string_view withoutMark(std::string_view line, std::size_t index) {
 std::array<std::optional<std::string>, 9> firstValues(const std::vector<std::string>& lines) {
     std::array<std::optional<std::string>, 9> values;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const ConfigLine line = splitConfigLine(withoutMark(lines[i], i));
+        const pol::ConfigLine line = pol::splitConfigLine(withoutMark(lines[i], i));
         if (const ShownKey* shown = shownKeyOf(line.key)) {
             auto& value = values[static_cast<std::size_t>(shown->key)];
             if (!value) {
@@ -85,14 +85,14 @@ PackageForm parsePackage(const std::vector<std::string>& lines) {
     PackageForm form;
     std::array<bool, 9> seen{};
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const ConfigLine line = splitConfigLine(withoutMark(lines[i], i));
+        const pol::ConfigLine line = pol::splitConfigLine(withoutMark(lines[i], i));
         const ShownKey* shown = shownKeyOf(line.key);
         if (shown == nullptr || seen[static_cast<std::size_t>(shown->key)]) {
             continue;
         }
         seen[static_cast<std::size_t>(shown->key)] = true;
         if (shown->key == Key::Enabled) {
-            form.enabled = serverNumber(line.value) != 0;
+            form.enabled = pol::serverNumber(line.value) != 0;
         } else {
             form.*(shown->field) = line.value;
         }
@@ -144,8 +144,8 @@ std::vector<std::string> packageLines(const std::vector<std::string>& oldLines,
     std::array<bool, 9> seen{};
     for (std::size_t i = 0; i < oldLines.size(); ++i) {
         const std::string_view text = withoutMark(oldLines[i], i);
-        const ConfigLine line = splitConfigLine(text);
-        if (line.key.empty() || isCommentKey(line.key)) {
+        const pol::ConfigLine line = pol::splitConfigLine(text);
+        if (line.key.empty() || pol::isCommentKey(line.key)) {
             continue;
         }
         if (const ShownKey* shown = shownKeyOf(line.key)) {

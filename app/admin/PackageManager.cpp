@@ -1,25 +1,14 @@
 #include "PackageManager.h"
 
 #include "BackedUpWrite.h"
-#include "FileLookup.h"
+#include "PackageConfig.h"
 #include "PackageWalk.h"
 #include "PathText.h"
 #include "ServerConfigLine.h"
 #include "TextFile.h"
 
 namespace kaj::admin {
-namespace {
-
-std::optional<std::filesystem::path> packageFile(const std::filesystem::path& folder) {
-    return platform::findCaseInsensitive(folder, "pkg.cfg", platform::EntryKind::File);
-}
-
-std::optional<std::vector<std::string>> packageFileLines(const std::filesystem::path& folder) {
-    const auto file = packageFile(folder);
-    return file ? platform::readTextLines(*file) : std::nullopt;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 PackageManager::PackageManager(std::filesystem::path serverFolder)
     : serverFolder_(std::move(serverFolder)) {}
@@ -31,7 +20,7 @@ void PackageManager::load() {
     }
     pol::walkPackages(serverFolder_, [this](const std::filesystem::path& folder) {
         // A pkg.cfg that cannot be read is skipped, as the walk goes on.
-        if (const auto lines = packageFileLines(folder)) {
+        if (const auto lines = pol::readPackageConfig(folder)) {
             packages_.push_back({packageName(*lines), folder});
         }
     });
@@ -49,7 +38,7 @@ std::optional<PackageForm> PackageManager::show(int index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= packages_.size()) {
         return std::nullopt;
     }
-    const auto lines = packageFileLines(packages_[static_cast<std::size_t>(index)].folder);
+    const auto lines = pol::readPackageConfig(packages_[static_cast<std::size_t>(index)].folder);
     if (!lines) {
         return std::nullopt;
     }
@@ -74,12 +63,12 @@ std::optional<std::string> PackageManager::save(int index, const PackageForm& fo
         return refused;
     }
     const auto& folder = packages_[static_cast<std::size_t>(index)].folder;
-    const auto file = packageFile(folder).value_or(folder / "pkg.cfg");
+    const auto file = pol::packageConfigFile(folder).value_or(folder / "pkg.cfg");
     const auto oldLines = platform::readTextLines(file);
     if (!oldLines) {
         return platform::pathInMessage(file) + " could not be read. It was not changed.";
     }
-    const bool mark = !oldLines->empty() && oldLines->front().starts_with(kByteOrderMark);
+    const bool mark = !oldLines->empty() && oldLines->front().starts_with(pol::kByteOrderMark);
     return writeWithBackup(file, folder / "pkg.old", packageLines(*oldLines, form), mark);
 }
 

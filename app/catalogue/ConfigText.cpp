@@ -1,21 +1,9 @@
 #include "ConfigText.h"
 
-#include <algorithm>
-
 #include "AsciiCase.h"
-#include "TextFile.h"
 #include "TextRoutines.h"
 
 namespace kaj::catalogue {
-std::optional<std::vector<std::string>> readServerConfigLines(const std::filesystem::path& file) {
-    auto lines = platform::readTextLines(file);
-    if (lines) {
-        for (auto& line : *lines) {
-            std::replace(line.begin(), line.end(), '\t', ' ');
-        }
-    }
-    return lines;
-}
 
 bool containsIgnoringCase(std::string_view text, std::string_view part) {
     return platform::findIgnoringAsciiCase(text, part) != std::string_view::npos;

@@ -1,16 +1,10 @@
 #pragma once
 
-#include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kaj::catalogue {
-
-// The lines of a server configuration file (pkg.cfg, itemdesc.cfg, npcdesc.cfg)
-// with every tab turned into a blank; nothing when the file cannot be read.
-std::optional<std::vector<std::string>> readServerConfigLines(const std::filesystem::path& file);
 
 // Letter case of A-Z ignored; bytes above 0x7F compared as they are.
 bool containsIgnoringCase(std::string_view text, std::string_view part);

@@ -6,7 +6,9 @@
 #include "AsciiCase.h"
 #include "ConfigText.h"
 #include "FileLookup.h"
+#include "PackageConfig.h"
 #include "PackageWalk.h"
+#include "ServerConfigFile.h"
 #include "TextRoutines.h"
 
 namespace kaj::catalogue {
@@ -21,7 +23,7 @@ std::optional<std::vector<std::string>> definitionLines(const std::filesystem::p
     if (!file) {
         return std::nullopt;
     }
-    return readServerConfigLines(*file);
+    return pol::readServerConfigLines(*file);
 }
 
 // A line folded to lower case once, then tested against lower-case words: the same
@@ -58,11 +60,11 @@ std::optional<PackageSettings> readPackage(const std::filesystem::path& package,
                                            std::string& category, std::string& subsection) {
     category = "Packages";
     subsection.clear();
-    const auto file = platform::findCaseInsensitive(package, "pkg.cfg", platform::EntryKind::File);
-    const auto lines = file ? readServerConfigLines(*file) : std::nullopt;
+    auto lines = pol::readPackageConfig(package);
     if (!lines) {
         return std::nullopt;
     }
+    pol::turnTabsIntoBlanks(*lines);
     PackageSettings settings;
     FoldedLine folded;
     for (const auto& raw : *lines) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FileLookup.h"
+#include "PackageConfig.h"
 
 namespace kaj::pol {
 namespace {
@@ -17,7 +18,7 @@ void walk(const std::filesystem::path& folder, const std::filesystem::path& iden
     if (std::find(trail.begin(), trail.end(), identity) != trail.end()) {
         return;
     }
-    if (platform::findCaseInsensitive(folder, "pkg.cfg", platform::EntryKind::File)) {
+    if (packageConfigFile(folder)) {
         visit(folder);
     }
     std::vector<std::string> children;

@@ -16,7 +16,7 @@ using Lines = std::vector<std::string>;
 using kaj::testing::readServerElements;
 
 std::string bytesOf(const Lines& lines, bool mark = false) {
-    std::string bytes = mark ? std::string(kByteOrderMark) : std::string();
+    std::string bytes = mark ? std::string(pol::kByteOrderMark) : std::string();
     for (const auto& line : lines) {
         bytes += line + "\r\n";
     }
@@ -113,7 +113,7 @@ TEST(AccountFile, PrivilegesAreTickedInExactCaseAndTheOthersAreKept) {
 }
 
 TEST(AccountFile, AByteOrderMarkIsSkippedAndWrittenBack) {
-    const std::string text = std::string(kByteOrderMark) + "Account\n{\nName bom\n}\n";
+    const std::string text = std::string(pol::kByteOrderMark) + "Account\n{\nName bom\n}\n";
     const auto file = parseAccounts(platform::splitLines(text));
     ASSERT_EQ(file.accounts.size(), 1u);
     EXPECT_TRUE(file.byteOrderMark);

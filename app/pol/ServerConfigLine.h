@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace kaj::admin {
+namespace kaj::pol {
 
 // A line of a server configuration file as the server splits it: the key is the
 // first word after blanks and tabs, ending at a blank, a tab or "="; the value is
@@ -27,4 +27,4 @@ unsigned long long serverNumber(std::string_view value);
 // The UTF-8 byte-order mark a file may start with.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-}  // namespace kaj::admin
+}  // namespace kaj::pol

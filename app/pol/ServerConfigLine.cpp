@@ -3,7 +3,7 @@
 #include "LeadingDigits.h"
 #include "TextRoutines.h"
 
-namespace kaj::admin {
+namespace kaj::pol {
 namespace {
 
 constexpr std::string_view kSpace = " \t\r\n";
@@ -59,4 +59,4 @@ unsigned long long serverNumber(std::string_view value) {
     return negative ? 0ULL - number : number;
 }
 
-}  // namespace kaj::admin
+}  // namespace kaj::pol
