@@ -11,6 +11,7 @@
 #include "CliArguments.h"
 #include "OutputLine.h"
 #include "PackageManager.h"
+#include "PathText.h"
 #include "TextRoutines.h"
 
 namespace kaj::cli {
@@ -158,19 +159,24 @@ std::string relativeFolder(const std::filesystem::path& folder, const std::files
 }  // namespace
 
 int runAccounts(int argc, char** argv) {
-    std::string folder;
+    static constexpr OptionRule kRules[] = {{"--pol"},
+                                            {"--save", 0, true},
+                                            {"--new", 2, true},
+                                            {"--delete", 1, true},
+                                            {"--set", 3, true}};
+    const auto given = parseOptions(argc, argv, kRules);
+    if (!given) {
+        return accountsUsage();
+    }
+    const std::string folder = given->wordOf("--pol");
+    const bool save = given->has("--save");
+    // The changes, in the order given.
     std::vector<Step> steps;
-    bool save = false;
-    for (int i = 0; i < argc; ++i) {
-        const std::string word = argv[i];
-        const int left = argc - i - 1;
-        if (word == "--pol" && left >= 1 && folder.empty()) {
-            folder = argv[++i];
-        } else if (word == "--save") {
-            save = true;
-        } else if (word == "--new" && left >= 2) {
-            const std::string name = argv[++i];
-            const std::string password = argv[++i];
+    for (const auto& option : given->options) {
+        const auto& words = option.words;
+        if (option.name == "--new") {
+            const std::string name = words[0];
+            const std::string password = words[1];
             steps.push_back(
                 [name, password](admin::AccountEditor& editor) -> std::optional<std::string> {
                     if (auto refusal = editor.refuseNew()) {
@@ -189,8 +195,8 @@ int runAccounts(int argc, char** argv) {
                     form.password = password;
                     return editor.apply(*added.entry, form);
                 });
-        } else if (word == "--delete" && left >= 1) {
-            const std::string name = argv[++i];
+        } else if (option.name == "--delete") {
+            const std::string name = words[0];
             steps.push_back([name](admin::AccountEditor& editor) -> std::optional<std::string> {
                 const int entry = entryNamed(editor, name);
                 if (auto refusal = editor.refuseDelete(entry)) {
@@ -200,10 +206,10 @@ int runAccounts(int argc, char** argv) {
                 editor.cancel();
                 return std::nullopt;
             });
-        } else if (word == "--set" && left >= 3) {
-            const std::string name = argv[++i];
-            const std::string field = argv[++i];
-            const std::string value = argv[++i];
+        } else if (option.name == "--set") {
+            const std::string name = words[0];
+            const std::string field = words[1];
+            const std::string value = words[2];
             if (!isAccountField(field) ||
                 ((field == "enabled" || field == "banned") && !zeroOrOne(value))) {
                 return accountsUsage();
@@ -220,14 +226,12 @@ int runAccounts(int argc, char** argv) {
                     }
                     return editor.apply(entry, form);
                 });
-        } else {
-            return accountsUsage();
         }
     }
     if (folder.empty()) {
         return accountsUsage();
     }
-    admin::AccountEditor editor{std::filesystem::path(folder)};
+    admin::AccountEditor editor{platform::pathFromText(folder)};
     if (auto missing = editor.load()) {
         return refused(*missing);
     }
@@ -248,29 +252,33 @@ int runAccounts(int argc, char** argv) {
 }
 
 int runPackages(int argc, char** argv) {
-    std::string folder;
+    static constexpr OptionRule kRules[] = {
+        {"--pol"}, {"--package"}, {"--set", 2, true}, {"--save", 0, true}};
+    const auto given = parseOptions(argc, argv, kRules);
+    if (!given) {
+        return packagesUsage();
+    }
+    const std::string folder = given->wordOf("--pol");
     std::optional<int> package;
     std::vector<std::pair<std::string, std::string>> edits;
     bool save = false;
-    for (int i = 0; i < argc; ++i) {
-        const std::string word = argv[i];
-        const int left = argc - i - 1;
-        if (word == "--pol" && left >= 1 && folder.empty()) {
-            folder = argv[++i];
-        } else if (word == "--package" && left >= 1 && !package) {
-            const auto index = parseInteger(argv[++i]);
+    // --set and --save come after the --package they change.
+    for (const auto& option : given->options) {
+        if (option.name == "--package") {
+            const auto index = parseInteger(option.words[0]);
             if (!index || *index < 0 || *index > 0x7FFFFFFF) {
                 return packagesUsage();
             }
             package = static_cast<int>(*index);
-        } else if (word == "--set" && left >= 2 && package) {
-            const std::string field = argv[++i];
-            const std::string value = argv[++i];
-            edits.emplace_back(field, value);
-        } else if (word == "--save" && package) {
-            save = true;
-        } else {
-            return packagesUsage();
+        } else if (option.name == "--set" || option.name == "--save") {
+            if (!package) {
+                return packagesUsage();
+            }
+            if (option.name == "--save") {
+                save = true;
+            } else {
+                edits.emplace_back(option.words[0], option.words[1]);
+            }
         }
     }
     for (const auto& [field, value] : edits) {
@@ -282,7 +290,7 @@ int runPackages(int argc, char** argv) {
     if (folder.empty()) {
         return packagesUsage();
     }
-    admin::PackageManager manager{std::filesystem::path(folder)};
+    admin::PackageManager manager{platform::pathFromText(folder)};
     manager.load();
     if (package) {
         if (auto refusal = manager.refuseEdit(

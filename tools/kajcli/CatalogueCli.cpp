@@ -1,40 +1,36 @@
 #include "CatalogueCli.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "CatalogueLoads.h"
+#include "CliArguments.h"
 #include "OutputLine.h"
+#include "PathText.h"
 #include "WhereCli.h"
 
 namespace kaj::cli {
 int runCatalogue(bool npcs, int argc, char** argv) {
-    catalogue::CatalogueSource source;
-    bool haveSource = false;
-    bool tree = false;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--tree") == 0) {
-            tree = true;
-        } else if (std::strcmp(argv[i], "--pol") == 0 && i + 1 < argc && !haveSource) {
-            source.serverFolder = argv[++i];
-            haveSource = true;
-        } else if (std::strcmp(argv[i], "--scripts") == 0 && !haveSource) {
-            // Without a folder, the console's own script files.
-            source.useScriptFiles = true;
-            const bool folderGiven = i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0;
-            source.programFolder = folderGiven ? std::filesystem::path(argv[++i]) : consoleFolder();
-            haveSource = true;
-        } else {
-            haveSource = false;
-            break;
-        }
-    }
-    if (!haveSource) {
+    static constexpr OptionRule kRules[] = {
+        {"--tree", 0, true}, {"--pol"}, {"--scripts", 1, false, true}};
+    const auto given = parseOptions(argc, argv, kRules);
+    // One source: the server's files or script files.
+    if (!given || given->has("--pol") == given->has("--scripts")) {
         std::fprintf(stderr, "usage: kajcli %s (--pol DIR | --scripts [DIR]) [--tree]\n",
                      npcs ? "npcs" : "items");
         return 2;
     }
+    catalogue::CatalogueSource source;
+    if (given->has("--pol")) {
+        source.serverFolder = platform::pathFromText(given->wordOf("--pol"));
+    } else {
+        // Without a folder, the console's own script files.
+        source.useScriptFiles = true;
+        source.programFolder = given->last("--scripts")->words.empty()
+                                   ? consoleFolder()
+                                   : platform::pathFromText(given->wordOf("--scripts"));
+    }
+    const bool tree = given->has("--tree");
     const common::MessageSink toStandardError = [](std::string_view text) {
         writeLine(stderr, text);
     };

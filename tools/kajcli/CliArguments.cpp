@@ -1,5 +1,6 @@
 #include "CliArguments.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -16,15 +17,58 @@
 
 namespace kaj::cli {
 
-bool parseOptions(int argc, char** argv, std::map<std::string, std::string>& options) {
-    for (int i = 0; i < argc; i += 2) {
-        const std::string name = argv[i];
-        if (!name.starts_with("--") || i + 1 >= argc) {
-            return false;
+const GivenOption* GivenWords::last(std::string_view name) const {
+    for (auto option = options.rbegin(); option != options.rend(); ++option) {
+        if (option->name == name) {
+            return &*option;
         }
-        options[name.substr(2)] = argv[i + 1];
     }
-    return true;
+    return nullptr;
+}
+
+std::string GivenWords::wordOf(std::string_view name, std::string fallback) const {
+    const GivenOption* option = last(name);
+    return option != nullptr && !option->words.empty() ? option->words.front() : fallback;
+}
+
+std::optional<GivenWords> parseOptions(int argc, char** argv, std::span<const OptionRule> rules,
+                                       OtherWords others) {
+    GivenWords given;
+    bool optionsEnded = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (optionsEnded) {
+            given.others.emplace_back(word);
+            continue;
+        }
+        if (others == OtherWords::EndOptions && word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const auto rule = std::find_if(rules.begin(), rules.end(),
+                                       [word](const OptionRule& r) { return r.name == word; });
+        const int left = argc - i - 1;
+        if (rule == rules.end() || (!rule->wordOptional && left < rule->words)) {
+            if (others == OtherWords::Refused) {
+                return std::nullopt;
+            }
+            given.others.emplace_back(word);
+            optionsEnded = others == OtherWords::EndOptions;
+            continue;
+        }
+        if (!rule->repeats && given.has(rule->name)) {
+            return std::nullopt;
+        }
+        const int words = rule->wordOptional
+                              ? (left >= 1 && !std::string_view(argv[i + 1]).starts_with("--"))
+                              : rule->words;
+        GivenOption option{rule->name, {}};
+        for (int k = 0; k < words; ++k) {
+            option.words.emplace_back(argv[++i]);
+        }
+        given.options.push_back(std::move(option));
+    }
+    return given;
 }
 
 std::optional<std::int64_t> parseInteger(const std::string& text) {

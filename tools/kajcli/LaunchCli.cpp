@@ -1,48 +1,46 @@
 #include "LaunchCli.h"
 
 #include <cstdio>
-#include <map>
 #include <string>
+#include "CliArguments.h"
 
 #include "ClientLaunch.h"
 #include "OutputLine.h"
+#include "PathText.h"
 #include "WhereCli.h"
 
 namespace kaj::cli {
 
 int runLaunch(int argc, char** argv) {
-    std::map<std::string, std::string> values;
-    bool start = true;
-    const char* const names[] = {"--uo",      "--name",     "--ip",     "--port",
-                                 "--account", "--password", "--client", "--settings-folder"};
-    for (int i = 0; i < argc; ++i) {
-        const std::string word = argv[i];
-        if (word == "--no-start") {
-            start = false;
-            continue;
-        }
-        bool known = false;
-        for (const char* name : names) {
-            known = known || word == name;
-        }
-        if (!known || i + 1 >= argc || values.count(word) != 0) {
-            std::fprintf(stderr,
-                         "usage: kajcli launch --uo DIR --name NAME --ip IP --port PORT "
-                         "--account ACCOUNT\n"
-                         "                     --password PASSWORD --client PATH [--no-start]\n"
-                         "                     [--settings-folder DIR]   (ClassicUO's settings "
-                         "go there)\n");
-            return 2;
-        }
-        values[word] = argv[++i];  // bytes as given: the files are 8-bit text
+    static constexpr OptionRule kRules[] = {{"--uo"},
+                                            {"--name"},
+                                            {"--ip"},
+                                            {"--port"},
+                                            {"--account"},
+                                            {"--password"},
+                                            {"--client"},
+                                            {"--settings-folder"},
+                                            {"--no-start", 0, true}};
+    const auto given = parseOptions(argc, argv, kRules);
+    if (!given) {
+        std::fprintf(stderr,
+                     "usage: kajcli launch --uo DIR --name NAME --ip IP --port PORT "
+                     "--account ACCOUNT\n"
+                     "                     --password PASSWORD --client PATH [--no-start]\n"
+                     "                     [--settings-folder DIR]   (ClassicUO's settings "
+                     "go there)\n");
+        return 2;
     }
     launcher::LaunchRequest request;
-    request.uoFolder = values["--uo"];
-    request.shard = {values["--name"],    values["--ip"],       values["--port"],
-                     values["--account"], values["--password"], values["--client"]};
-    request.start = start;
-    request.settingsFolder = values.count("--settings-folder") != 0
-                                 ? std::filesystem::path(values["--settings-folder"])
+    // The folders are path texts, as the words are UTF-8; the shard's fields go into
+    // the 8-bit files as given.
+    request.uoFolder = given->wordOf("--uo");
+    request.shard = {given->wordOf("--name"),     given->wordOf("--ip"),
+                     given->wordOf("--port"),     given->wordOf("--account"),
+                     given->wordOf("--password"), given->wordOf("--client")};
+    request.start = !given->has("--no-start");
+    request.settingsFolder = given->has("--settings-folder")
+                                 ? platform::pathFromText(given->wordOf("--settings-folder"))
                                  : consoleFolder();
     auto shell = platform::makeSystemShell();
     const auto outcome = launcher::launchClient(request, *shell);

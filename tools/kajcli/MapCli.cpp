@@ -27,40 +27,35 @@ bool parseCentre(const std::string& text, std::int64_t& x, std::int64_t& y) {
 }  // namespace
 
 int runRenderMap(int argc, char** argv) {
-    std::string client;
-    std::string centre;
-    std::string out;
-    std::string size = "400x300";
+    static constexpr OptionRule kRules[] = {{"--statics", 0, true}, {"--client", 1, true},
+                                            {"--center", 1, true},  {"--out", 1, true},
+                                            {"--size", 1, true},    {"--zoom", 1, true}};
+    const auto given = parseOptions(argc, argv, kRules);
+    if (!given) {
+        std::fprintf(stderr,
+                     "usage: kajcli render-map [--client DIR] --center X,Y [--zoom Z] "
+                     "[--statics] [--size WxH] "
+                     "--out FILE.png\n");
+        return 2;
+    }
+    // Each --zoom is checked as it comes, the last one counting.
     std::int64_t zoom = 0;
-    bool statics = false;
-    for (int i = 0; i < argc; ++i) {
-        const std::string option = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (option == "--statics") {
-            statics = true;
-        } else if (option == "--client" && hasValue) {
-            client = argv[++i];
-        } else if (option == "--center" && hasValue) {
-            centre = argv[++i];
-        } else if (option == "--out" && hasValue) {
-            out = argv[++i];
-        } else if (option == "--size" && hasValue) {
-            size = argv[++i];
-        } else if (option == "--zoom" && hasValue) {
-            const auto value = parseInteger(argv[++i]);
-            if (!value || *value < -32768 || *value > 32767) {
-                std::fprintf(stderr, "kajcli render-map: --zoom takes a 16-bit number\n");
-                return 2;
-            }
-            zoom = *value;
-        } else {
-            std::fprintf(stderr,
-                         "usage: kajcli render-map [--client DIR] --center X,Y [--zoom Z] "
-                         "[--statics] [--size WxH] "
-                         "--out FILE.png\n");
+    for (const auto& option : given->options) {
+        if (option.name != "--zoom") {
+            continue;
+        }
+        const auto value = parseInteger(option.words.front());
+        if (!value || *value < -32768 || *value > 32767) {
+            std::fprintf(stderr, "kajcli render-map: --zoom takes a 16-bit number\n");
             return 2;
         }
+        zoom = *value;
     }
+    const std::string client = given->wordOf("--client");
+    const std::string centre = given->wordOf("--center");
+    const std::string out = given->wordOf("--out");
+    const std::string size = given->wordOf("--size", "400x300");
+    const bool statics = given->has("--statics");
     std::int64_t x = 0;
     std::int64_t y = 0;
     int width = 0;
@@ -99,16 +94,10 @@ int runRenderMap(int argc, char** argv) {
 }
 
 int runMapHeight(int argc, char** argv) {
-    std::string client;
-    std::vector<std::string> numbers;
-    for (int i = 0; i < argc; ++i) {
-        const std::string word = argv[i];
-        if (word == "--client" && i + 1 < argc) {
-            client = argv[++i];
-        } else {
-            numbers.push_back(word);
-        }
-    }
+    static constexpr OptionRule kRules[] = {{"--client", 1, true}};
+    const auto given = parseOptions(argc, argv, kRules, OtherWords::Taken);
+    const std::string client = given->wordOf("--client");
+    const std::vector<std::string>& numbers = given->others;
     const auto x = numbers.size() == 2 ? parseInteger(numbers[0]) : std::nullopt;
     const auto y = numbers.size() == 2 ? parseInteger(numbers[1]) : std::nullopt;
     if (!x || !y) {

@@ -10,19 +10,21 @@
 namespace kaj::cli {
 
 int runRenderArt(int argc, char** argv) {
-    std::map<std::string, std::string> options;
-    if (!parseOptions(argc, argv, options) || !options.contains("type") ||
-        !options.contains("index") || !options.contains("out")) {
+    static constexpr OptionRule kRules[] = {{"--client", 1, true}, {"--type", 1, true},
+                                            {"--index", 1, true},  {"--color", 1, true},
+                                            {"--size", 1, true},   {"--background", 1, true},
+                                            {"--out", 1, true}};
+    const auto given = parseOptions(argc, argv, kRules);
+    if (!given || !given->has("--type") || !given->has("--index") || !given->has("--out")) {
         std::fprintf(
             stderr,
             "usage: kajcli render-art [--client DIR] --type T --index N [--color H] [--size WxH] "
             "[--background RRGGBB] --out FILE.png\n");
         return 2;
     }
-    const auto type = parseInteger(options["type"]);
-    const auto index = parseInteger(options["index"]);
-    const auto colour =
-        options.contains("color") ? parseInteger(options["color"]) : std::optional<std::int64_t>(0);
+    const auto type = parseInteger(given->wordOf("--type"));
+    const auto index = parseInteger(given->wordOf("--index"));
+    const auto colour = parseInteger(given->wordOf("--color", "0"));
     if (!type || *type < -32768 || *type > 32767) {
         std::fprintf(stderr, "kajcli render-art: --type takes a 16-bit number\n");
         return 2;
@@ -37,18 +39,16 @@ int runRenderArt(int argc, char** argv) {
     }
     int width = 200;
     int height = 200;
-    if (options.contains("size") && !parseSize(options["size"], width, height)) {
+    if (given->has("--size") && !parseSize(given->wordOf("--size"), width, height)) {
         std::fprintf(stderr, "kajcli render-art: --size takes WxH\n");
         return 2;
     }
-    const auto background =
-        parseBackground(options.contains("background") ? options["background"] : "F0F0F0");
+    const auto background = parseBackground(given->wordOf("--background", "F0F0F0"));
     if (!background) {
         std::fprintf(stderr, "kajcli render-art: --background takes RRGGBB\n");
         return 2;
     }
-    const std::filesystem::path folder =
-        clientFolderOf(options.contains("client") ? options["client"] : std::string());
+    const std::filesystem::path folder = clientFolderOf(given->wordOf("--client"));
 
     const auto library = glyph::ArtLibrary::fromFolder(folder);
     glyph::ArtProperties properties{static_cast<std::int16_t>(*type),
@@ -61,8 +61,9 @@ int runRenderArt(int argc, char** argv) {
         std::fprintf(stderr, "kajcli render-art: the size leaves no whole 8 x 8 pixels\n");
         return 2;
     }
-    if (!writePng(options["out"], buffer.bytes().data(), buffer.width(), buffer.height())) {
-        std::fprintf(stderr, "kajcli render-art: cannot write %s\n", options["out"].c_str());
+    const std::string out = given->wordOf("--out");
+    if (!writePng(out, buffer.bytes().data(), buffer.width(), buffer.height())) {
+        std::fprintf(stderr, "kajcli render-art: cannot write %s\n", out.c_str());
         return 1;
     }
     return 0;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "CliArguments.h"
 #include "CommandSender.h"
 #include "Cp1252.h"
 #include "StderrDialogs.h"
@@ -22,41 +23,30 @@ platform::ClientRule clientRule(const std::string& text) {
     return {platform::ClientKind::Custom, platform::utf8ToCp1252(text)};
 }
 
+platform::ClientRule ruleGiven(const GivenWords& given) {
+    return given.has("--client") ? clientRule(given.wordOf("--client")) : platform::ClientRule{};
+}
+
 }  // namespace
 
 int runSend(int argc, char** argv) {
-    bool userCommand = false;
-    bool sendEnter = false;
-    platform::ClientRule rule;
-    std::string text;
-    bool haveText = false;
-    for (int i = 0; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (!haveText && argument == "--user") {
-            userCommand = true;
-        } else if (!haveText && argument == "--enter") {
-            sendEnter = true;
-        } else if (!haveText && argument == "--client" && i + 1 < argc) {
-            rule = clientRule(argv[++i]);
-        } else if (!haveText && argument == "--") {
-            if (i + 1 < argc) {
-                text = argv[++i];
-                haveText = true;
-            }
-        } else if (!haveText) {
-            text = argument;
-            haveText = true;
-        } else {
-            std::fprintf(stderr, "kajcli send: only one TEXT is taken\n");
-            return 2;
-        }
+    static constexpr OptionRule kRules[] = {
+        {"--user", 0, true}, {"--enter", 0, true}, {"--client", 1, true}};
+    const auto given = parseOptions(argc, argv, kRules, OtherWords::EndOptions);
+    if (given->others.size() > 1) {
+        std::fprintf(stderr, "kajcli send: only one TEXT is taken\n");
+        return 2;
     }
-    if (!haveText) {
+    if (given->others.empty()) {
         std::fprintf(stderr,
                      "usage: kajcli send [--user] [--enter] [--client classic|classicuo|TITLE] "
                      "TEXT\n");
         return 2;
     }
+    bool userCommand = given->has("--user");  // the sender clears it once used
+    const bool sendEnter = given->has("--enter");
+    const platform::ClientRule rule = ruleGiven(*given);
+    const std::string& text = given->others.front();
     auto desktop = platform::makeSystemDesktopInput();
     StderrDialogs dialogs;
     console::CommandSender sender(*desktop, dialogs, {}, [rule] {
@@ -67,15 +57,13 @@ int runSend(int argc, char** argv) {
 }
 
 int runClients(int argc, char** argv) {
-    platform::ClientRule rule;
-    for (int i = 0; i < argc; ++i) {
-        if (std::string(argv[i]) == "--client" && i + 1 < argc) {
-            rule = clientRule(argv[++i]);
-        } else {
-            std::fprintf(stderr, "usage: kajcli clients [--client classic|classicuo|TITLE]\n");
-            return 2;
-        }
+    static constexpr OptionRule kRules[] = {{"--client", 1, true}};
+    const auto given = parseOptions(argc, argv, kRules);
+    if (!given) {
+        std::fprintf(stderr, "usage: kajcli clients [--client classic|classicuo|TITLE]\n");
+        return 2;
     }
+    const platform::ClientRule rule = ruleGiven(*given);
     auto desktop = platform::makeSystemDesktopInput();
     const auto windows = console::clientWindows(*desktop, rule);
     if (!windows) {

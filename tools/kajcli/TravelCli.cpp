@@ -1,7 +1,6 @@
 #include "TravelCli.h"
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "LocationEdits.h"
 #include "MapRenderer.h"
 #include "OutputLine.h"
+#include "PathText.h"
 #include "TravelFile.h"
 #include "WhereCli.h"
 #include "WorldMapMarkers.h"
@@ -29,16 +29,16 @@ int usage() {
 enum class Change { None, Add, Edit, Remove, ExportMarkers, ImportMarkers };
 
 struct TravelRequest {
-    std::string folder;
+    std::filesystem::path folder;
     bool tree = false;
     Change change = Change::None;
     int index = 0;
     travel::LocationFields fields;
-    std::string markerFile;
+    std::filesystem::path markerFile;
     std::string client;
 };
 
-std::optional<int> indexArgument(const char* text) {
+std::optional<int> indexArgument(const std::string& text) {
     const auto value = parseInteger(text);
     if (!value || *value < 0 || *value > 0x7FFFFFFF) {
         return std::nullopt;
@@ -46,58 +46,57 @@ std::optional<int> indexArgument(const char* text) {
     return static_cast<int>(*value);
 }
 
+travel::LocationFields locationFields(const std::vector<std::string>& words, std::size_t first) {
+    return {words[first],     words[first + 1], words[first + 2],
+            words[first + 3], words[first + 4], words[first + 5]};
+}
+
 std::optional<TravelRequest> parseRequest(int argc, char** argv) {
+    static constexpr OptionRule kRules[] = {
+        {"--dir"},     {"--tree", 0, true}, {"--client"},         {"--add", 6},
+        {"--edit", 7}, {"--remove"},        {"--export-markers"}, {"--import-markers"}};
+    const auto given = parseOptions(argc, argv, kRules);
+    if (!given) {
+        return std::nullopt;
+    }
     TravelRequest request;
-    bool haveFolder = false;
-    auto takeFields = [&](int& i) {
-        if (i + 6 >= argc) {
-            return false;
-        }
-        request.fields = {argv[i + 1], argv[i + 2], argv[i + 3],
-                          argv[i + 4], argv[i + 5], argv[i + 6]};
-        i += 6;
-        return true;
-    };
-    for (int i = 0; i < argc; ++i) {
-        const std::string word = argv[i];
-        if (word == "--dir" && i + 1 < argc && !haveFolder) {
-            request.folder = argv[++i];
-            haveFolder = true;
-        } else if (word == "--tree") {
-            request.tree = true;
-        } else if (word == "--client" && i + 1 < argc && request.client.empty()) {
-            request.client = argv[++i];
-        } else if (request.change != Change::None) {
-            return std::nullopt;
-        } else if (word == "--add") {
-            request.change = Change::Add;
-            if (!takeFields(i)) {
-                return std::nullopt;
-            }
-        } else if ((word == "--export-markers" || word == "--import-markers") && i + 1 < argc) {
-            request.change =
-                word == "--export-markers" ? Change::ExportMarkers : Change::ImportMarkers;
-            request.markerFile = argv[++i];
-        } else if ((word == "--edit" || word == "--remove") && i + 1 < argc) {
-            const auto index = indexArgument(argv[++i]);
+    request.tree = given->has("--tree");
+    request.client = given->wordOf("--client");
+    // At most one change.
+    for (const auto& option : given->options) {
+        const auto& words = option.words;
+        Change change = Change::None;
+        if (option.name == "--add") {
+            change = Change::Add;
+            request.fields = locationFields(words, 0);
+        } else if (option.name == "--edit" || option.name == "--remove") {
+            const auto index = indexArgument(words[0]);
             if (!index) {
                 return std::nullopt;
             }
             request.index = *index;
-            request.change = word == "--edit" ? Change::Edit : Change::Remove;
-            if (request.change == Change::Edit && !takeFields(i)) {
-                return std::nullopt;
+            change = option.name == "--edit" ? Change::Edit : Change::Remove;
+            if (change == Change::Edit) {
+                request.fields = locationFields(words, 1);
             }
-        } else {
+        } else if (option.name == "--export-markers" || option.name == "--import-markers") {
+            change =
+                option.name == "--export-markers" ? Change::ExportMarkers : Change::ImportMarkers;
+            request.markerFile = platform::pathFromText(words[0]);
+        }
+        if (change == Change::None) {
+            continue;
+        }
+        if (request.change != Change::None) {
             return std::nullopt;
         }
+        request.change = change;
     }
     if (!request.client.empty() && request.change != Change::ImportMarkers) {
         return std::nullopt;
     }
-    if (!haveFolder) {
-        request.folder = consoleFolder().string();
-    }
+    request.folder =
+        given->has("--dir") ? platform::pathFromText(given->wordOf("--dir")) : consoleFolder();
     return request;
 }
 
