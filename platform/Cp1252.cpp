@@ -59,40 +59,51 @@ std::string cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
+std::optional<Utf8Character> firstUtf8Character(std::string_view text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80) {
+        return Utf8Character{lead, 1};
+    }
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || text.size() < length) {
+        return std::nullopt;
+    }
+    char32_t codePoint = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[k]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    const char32_t smallest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+    if (codePoint < smallest || (codePoint >= 0xD800 && codePoint <= 0xDFFF) ||
+        codePoint > 0x10FFFF) {
+        return std::nullopt;
+    }
+    return Utf8Character{codePoint, length};
+}
+
 std::string utf8ToCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 0;
-        if (length == 0 || i + length > text.size()) {
+        const auto character = firstUtf8Character(text.substr(i));
+        if (!character) {
             out.push_back('?');
             ++i;
             continue;
         }
-        char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-        bool valid = true;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        const auto byte = unicodeToCp1252(cp);
+        const auto byte = unicodeToCp1252(character->codePoint);
         out.push_back(byte ? static_cast<char>(*byte) : '?');
-        i += length;
+        i += character->length;
     }
     return out;
 }

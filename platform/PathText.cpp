@@ -18,44 +18,12 @@ std::string pathInMessage(const std::filesystem::path& path) {
 }
 
 bool isValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = 0;
-        char32_t codePoint = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            codePoint = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            codePoint = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            codePoint = lead & 0x07;
-        } else {
+    while (!bytes.empty()) {
+        const auto character = firstUtf8Character(bytes);
+        if (!character) {
             return false;
         }
-        if (bytes.size() - i < length) {
-            return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            codePoint = (codePoint << 6) | (next & 0x3F);
-        }
-        // Overlong forms, UTF-16 surrogates and code points past U+10FFFF.
-        const char32_t smallest = length == 3 ? 0x800 : length == 4 ? 0x10000 : 0x80;
-        if (codePoint < smallest || (codePoint >= 0xD800 && codePoint <= 0xDFFF) ||
-            codePoint > 0x10FFFF) {
-            return false;
-        }
-        i += length;
+        bytes.remove_prefix(character->length);
     }
     return true;
 }

@@ -21,6 +21,10 @@ TEST(Cp1252, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
                            "b"),
               "?b");  // not UTF-8 at all
     EXPECT_FALSE(unicodeToCp1252(0x0100).has_value());
+    // Malformed UTF-8 is never read as the character it would spell: an overlong "/"
+    // stays out of a path.
+    EXPECT_EQ(utf8ToCp1252("a\xC0\xAF"), "a??");
+    EXPECT_EQ(utf8ToCp1252("\xED\xA0\x80"), "???");
 }
 
 }  // namespace
