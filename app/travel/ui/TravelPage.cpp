@@ -49,7 +49,7 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     tvwMap->setHeaderHidden(true);
     tvwMap->setIndentation(10);
     tvwMap->setAccessibleName("Travel categories");
-    row->addWidget(tvwMap, 4);
+    row->addWidget(tvwMap, 5);
     auto* places = new QVBoxLayout;
     places->setContentsMargins(0, 0, 0, 0);
     places->setSpacing(common::kCompactSpacing);
@@ -65,7 +65,7 @@ TravelPage::TravelPage(TravelHost& host, QObject* selectAllOnFocus, QWidget* par
     ListLocation->header()->setStretchLastSection(true);
     ListLocation->header()->setMinimumSectionSize(20);
     places->addWidget(ListLocation, 1);
-    row->addLayout(places, 10);
+    row->addLayout(places, 9);
 
     auto* commands = namedFrame("Frame12", "Travel Commands", this);
     auto* commandGrid = compact(new QGridLayout(commands));
